@@ -1,8 +1,12 @@
-// Placeholder: the About box is not built yet.
 #include "AboutBox.h"
+
+#include "About.h"
 
 namespace glimmerbox {
 
-void ShowAboutBox() {}
+void ShowAboutBox() {
+    TAboutFrm form(::GetActiveWindow());
+    form.ShowModal();
+}
 
 } // namespace glimmerbox

@@ -309,7 +309,8 @@ constexpr DerivedCharacter kDerived[] = {
 };
 // clang-format on
 
-// Two rows drawn above a letter (or, for the cedilla, below it).
+// A mark over a lower-case letter: two rows above its body (or, for the
+// cedilla, below it).
 constexpr std::array<uint8_t, 2> MarkRows(Mark mark) {
     switch (mark) {
     case Mark::Grave:      return {0b01000, 0b00100};
@@ -325,6 +326,22 @@ constexpr std::array<uint8_t, 2> MarkRows(Mark mark) {
     return {0, 0};
 }
 
+// A mark over an upper-case letter: one row, since the letter keeps six.
+constexpr uint8_t CapitalMarkRow(Mark mark) {
+    switch (mark) {
+    case Mark::Grave:      return 0b01000;
+    case Mark::Acute:      return 0b00010;
+    case Mark::Circumflex: return 0b00100;
+    case Mark::Tilde:      return 0b11011;
+    case Mark::Diaeresis:  return 0b01010;
+    case Mark::Ring:       return 0b01110;
+    case Mark::Caron:      return 0b00100;
+    case Mark::Breve:      return 0b01110;
+    case Mark::Cedilla:    return 0;
+    }
+    return 0;
+}
+
 // An upper-case letter reduced to five rows: its top, the three middle rows
 // and its bottom (rows 1 and 5 are dropped).
 constexpr std::array<uint8_t, 5> ReducedRows(const Glyph& glyph) {
@@ -338,24 +355,40 @@ constexpr std::array<uint8_t, 5> BodyRows(const Glyph& glyph) {
 
 constexpr bool HasAscenderSpace(const Glyph& glyph) { return glyph.rows[0] == 0 && glyph.rows[1] == 0; }
 
-Glyph Compose(const std::array<uint8_t, 5>& body, Mark mark, bool smallLetter) {
-    const auto markRows = MarkRows(mark);
+Glyph WithCedilla(const Glyph& base, bool smallLetter) {
+    const auto hook = MarkRows(Mark::Cedilla);
     Glyph glyph;
-    if (mark == Mark::Cedilla) {
-        // The letter moves up to make room for the hook below it.
-        const int top = smallLetter ? 1 : 0;
+    if (smallLetter) {
+        // The body moves up one row; the hook takes the bottom row.
+        const auto body = BodyRows(base);
         for (size_t i = 0; i < body.size(); ++i)
-            glyph.rows[i + static_cast<size_t>(top)] = body[i];
-        glyph.rows[5] = static_cast<uint8_t>(glyph.rows[5] | (smallLetter ? markRows[0] : 0));
-        glyph.rows[6] = markRows[1];
-        if (!smallLetter)
-            glyph.rows[5] = markRows[0];
-        return glyph;
+            glyph.rows[i + 1] = body[i];
+    } else {
+        const auto body = ReducedRows(base);
+        for (size_t i = 0; i < body.size(); ++i)
+            glyph.rows[i] = body[i];
+        glyph.rows[5] = hook[0];
     }
-    glyph.rows[0] = markRows[0];
-    glyph.rows[1] = markRows[1];
-    for (size_t i = 0; i < body.size(); ++i)
-        glyph.rows[i + 2] = body[i];
+    glyph.rows[6] = hook[1];
+    return glyph;
+}
+
+Glyph WithMark(const Glyph& base, Mark mark) {
+    if (mark == Mark::Cedilla)
+        return WithCedilla(base, HasAscenderSpace(base));
+    Glyph glyph;
+    if (HasAscenderSpace(base)) {
+        const auto markRows = MarkRows(mark);
+        glyph = base;
+        glyph.rows[0] = markRows[0];
+        glyph.rows[1] = markRows[1];
+    } else {
+        // Capital: one row of mark above six rows of the letter (row 1 dropped).
+        glyph.rows[0] = CapitalMarkRow(mark);
+        glyph.rows[1] = base.rows[0];
+        for (size_t i = 2; i < glyph.rows.size(); ++i)
+            glyph.rows[i] = base.rows[i];
+    }
     return glyph;
 }
 
@@ -395,10 +428,8 @@ std::optional<Glyph> Derive(const DerivedCharacter& derived, int depth) {
             glyph.rows[i + 2] = rows[i];
         return glyph;
     }
-    case K::Marked: {
-        const bool smallLetter = HasAscenderSpace(*base);
-        return Compose(smallLetter ? BodyRows(*base) : ReducedRows(*base), derived.mark, smallLetter);
-    }
+    case K::Marked:
+        return WithMark(*base, derived.mark);
     }
     return std::nullopt;
 }

@@ -17,7 +17,12 @@ namespace {
 constexpr int kMaxPageSize = 4000;
 constexpr int kMaxWait = 3'600'000; // one hour
 
-std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+std::string Quoted(std::string_view text) {
+    std::string quoted(1, '"');
+    quoted.append(text);
+    quoted.push_back('"');
+    return quoted;
+}
 
 std::string JoinNames(const std::vector<std::string>& names) {
     std::string joined;
@@ -228,11 +233,22 @@ std::filesystem::path FilePath(const std::string& path) {
     return std::filesystem::path(std::u8string(path.begin(), path.end()));
 }
 
+// "path:line: message", or "path: message" for line 0.
+std::string LocatedMessage(const std::string& path, int line, const std::string& message) {
+    std::string text = path;
+    if (line > 0) {
+        text.append(":");
+        text.append(std::to_string(line));
+    }
+    text.append(": ");
+    text.append(message);
+    return text;
+}
+
 } // namespace
 
 DocumentError::DocumentError(std::string path, int line, std::string message)
-    : std::runtime_error(path + (line > 0 ? ":" + std::to_string(line) : std::string()) + ": " +
-                         message),
+    : std::runtime_error(LocatedMessage(path, line, message)),
       path_(std::move(path)), line_(line), message_(std::move(message)) {}
 
 Document ParseDocument(std::string_view text, const std::string& path) {

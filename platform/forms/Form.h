@@ -21,6 +21,11 @@ namespace glimmerbox::forms {
 
 class TForm;
 
+// Clears the form's back pointer before destroying its window, so that no
+// message of the destruction reaches a form that is being torn down.
+void DestroyFormWindow(HWND window) noexcept;
+using UniqueFormWindow = UniqueHandle<HWND, DestroyFormWindow>;
+
 class Component {
 public:
     Component(const ComponentLayout& layout, int id) : layout_(&layout), id_(id) {}
@@ -56,7 +61,7 @@ public:
     TForm(const TForm&) = delete;
     TForm& operator=(const TForm&) = delete;
 
-    HWND Handle() const noexcept { return window_; }
+    HWND Handle() const noexcept { return window_.get(); }
     UINT CodePage() const noexcept { return layout_.codePage; }
     Component& FindComponent(std::string_view name);
 
@@ -88,6 +93,7 @@ private:
     Component* ComponentByWindow(HWND window);
     Component* ComponentWithRole(ButtonRole role);
     void Click(Component& component);
+    void FocusFirstControl();
     void Paint(HDC dc);
     HBRUSH ColourStatic(HDC dc, HWND control);
 
@@ -105,8 +111,8 @@ private:
     };
     std::vector<FontEntry> fonts_;
     std::vector<Component> components_;
-    HWND window_ = nullptr; // destroyed first, in the destructor
-    HWND tooltip_ = nullptr; // owned by the form's window
+    HWND tooltip_ = nullptr;  // owned by the form's window, destroyed with it
+    UniqueFormWindow window_; // declared last: destroyed before everything it uses
 };
 
 } // namespace glimmerbox::forms

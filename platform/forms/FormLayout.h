@@ -88,10 +88,10 @@ struct ComponentLayout {
     bool autoSize = false;  // labels: sized to their text; images: to their picture
     bool wordWrap = false;  // labels
     bool transparent = false; // labels: what the form paints below shows through
-    FontStyle font;
+    FontStyle font{};
     const char* focusControl = nullptr; // labels: the component their accelerator focuses
     const char* hint = nullptr;         // tooltip, shown whenever the pointer rests on it
-    PictureSource picture;
+    PictureSource picture{};
     Colour fill = Colour::Rgb(0); // shapes: fill colour, no outline
 };
 
