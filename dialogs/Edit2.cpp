@@ -1,9 +1,9 @@
 #include "Edit2.h"
 
 #include "DialogResources.h"
+#include "platform/forms/TextCodec.h"
 #include "plugin/ModuleInstance.h"
 #include "plugin/PlugInUtils.h"
-#include "platform/forms/TextCodec.h"
 #include "texts/EditionTexts.h"
 
 #include <array>

@@ -111,8 +111,9 @@ bool SetTextAction(const std::string& objectName, const std::string& text) {
 
 bool FontColorAction(const std::string& objectName, const std::string& colour) {
     return WithDisplay(objectName, [&](led::LedDisplay& display) {
-        const std::string_view value =
-            colour.size() == kFontColourLength ? std::string_view(colour) : std::string_view(kDefaultFontColour);
+        const std::string_view value = colour.size() == kFontColourLength
+                                           ? std::string_view(colour)
+                                           : std::string_view(kDefaultFontColour);
         const uint32_t red = ClampedColourField(value.substr(0, kColourFieldLength));
         const uint32_t green = ClampedColourField(value.substr(3, kColourFieldLength));
         const uint32_t blue = ClampedColourField(value.substr(6, kColourFieldLength));
@@ -121,13 +122,16 @@ bool FontColorAction(const std::string& objectName, const std::string& colour) {
 }
 
 bool ScrollAction(const std::string& objectName, const std::string& value) {
-    return WithDisplay(objectName, [&](led::LedDisplay& display) { display.SetScrolling(value == kScrollOn); });
+    return WithDisplay(objectName,
+                       [&](led::LedDisplay& display) { display.SetScrolling(value == kScrollOn); });
 }
 
 bool ScrollDelayAction(const std::string& objectName, const std::string& delay) {
     return WithDisplay(objectName, [&](led::LedDisplay& display) {
-        const int32_t milliseconds = StrToInt(delay.empty() ? std::string_view(kDefaultScrollDelay) : delay);
-        display.SetScrollDelay(static_cast<uint16_t>(static_cast<uint32_t>(milliseconds) & 0xFFFFu));
+        const int32_t milliseconds =
+            StrToInt(delay.empty() ? std::string_view(kDefaultScrollDelay) : delay);
+        display.SetScrollDelay(
+            static_cast<uint16_t>(static_cast<uint32_t>(milliseconds) & 0xFFFFu));
     });
 }
 

@@ -19,15 +19,18 @@ using DisplayListType = std::vector<std::unique_ptr<TNeoLedDisplay>>;
 // explicitly, on the thread that owns the windows.
 DisplayListType* displayList = nullptr;
 
-char FoldLetter(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+char FoldLetter(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
 
 // Takes a display out of the list and frees it. It is looked up by address,
 // since a host call may have changed the list since it was found.
 void EraseDisplay(const TNeoLedDisplay* display) {
     if (displayList == nullptr)
         return;
-    const auto found = std::find_if(displayList->begin(), displayList->end(),
-                                    [display](const auto& entry) { return entry.get() == display; });
+    const auto found =
+        std::find_if(displayList->begin(), displayList->end(),
+                     [display](const auto& entry) { return entry.get() == display; });
     if (found == displayList->end())
         return;
     std::unique_ptr<TNeoLedDisplay> removed = std::move(*found);
@@ -42,8 +45,9 @@ std::string HandleText(HWND window) {
 } // namespace
 
 bool SameObjectName(const std::string& a, const std::string& b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return FoldLetter(x) == FoldLetter(y); });
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return FoldLetter(x) == FoldLetter(y);
+           });
 }
 
 int32_t FindDisplay(const std::string& name) {
@@ -61,7 +65,9 @@ TNeoLedDisplay* DisplayAt(int32_t index) {
     return (*displayList)[static_cast<size_t>(index)].get();
 }
 
-int32_t DisplayCount() { return displayList == nullptr ? 0 : static_cast<int32_t>(displayList->size()); }
+int32_t DisplayCount() {
+    return displayList == nullptr ? 0 : static_cast<int32_t>(displayList->size());
+}
 
 void AddDisplay(std::unique_ptr<TNeoLedDisplay> display) {
     if (displayList == nullptr)
@@ -95,8 +101,8 @@ TNeoLedDisplay& CreateDisplayWindow(HWND objectWindow, const std::string& object
 
     RECT client{};
     ::GetClientRect(objectWindow, &client);
-    ::SetWindowPos(display->Handle(), HWND_TOP, 0, 0, client.right - client.left, client.bottom - client.top,
-                   SWP_SHOWWINDOW);
+    ::SetWindowPos(display->Handle(), HWND_TOP, 0, 0, client.right - client.left,
+                   client.bottom - client.top, SWP_SHOWWINDOW);
 
     TNeoLedDisplay& created = *display;
     AddDisplay(std::move(display));

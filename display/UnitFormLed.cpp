@@ -11,7 +11,9 @@ namespace {
 
 constexpr int kOwnerSlot = 0;
 
-TFormLed* OwnerOf(HWND window) { return reinterpret_cast<TFormLed*>(::GetWindowLongPtrW(window, kOwnerSlot)); }
+TFormLed* OwnerOf(HWND window) {
+    return reinterpret_cast<TFormLed*>(::GetWindowLongPtrW(window, kOwnerSlot));
+}
 
 // A window we could not destroy (it belongs to another thread) must not keep
 // a procedure of ours, whose code may be unmapped soon.
@@ -27,7 +29,8 @@ LRESULT CALLBACK TFormLed::WindowProc(HWND window, UINT message, WPARAM wParam, 
         switch (message) {
         case WM_NCCREATE: {
             const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-            ::SetWindowLongPtrW(window, kOwnerSlot, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+            ::SetWindowLongPtrW(window, kOwnerSlot,
+                                reinterpret_cast<LONG_PTR>(create->lpCreateParams));
             break;
         }
         case WM_SIZE:
@@ -77,14 +80,15 @@ void UnregisterDisplayClasses() {
 TFormLed::TFormLed(HWND parent) {
     RegisterDisplayClasses();
     const HINSTANCE instance = ModuleInstance();
-    window_ = ::CreateWindowExW(0, kFormLedClassName, L"", WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, 0, 0,
-                                kClientWidth, kClientHeight, parent, nullptr, instance, this);
+    window_ =
+        ::CreateWindowExW(0, kFormLedClassName, L"", WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
+                          0, 0, kClientWidth, kClientHeight, parent, nullptr, instance, this);
     if (window_ == nullptr)
         throw EOutOfResources("Cannot create the display window (system error " +
                               std::to_string(::GetLastError()) + ")");
     try {
-        Display = led::LedDisplay::Create(instance, window_, WS_CHILD | WS_VISIBLE, 0, 0, kClientWidth,
-                                          kClientHeight);
+        Display = led::LedDisplay::Create(instance, window_, WS_CHILD | WS_VISIBLE, 0, 0,
+                                          kClientWidth, kClientHeight);
         Display.SetBorderOuter(led::LedFrameStyle::None);
         Display.SetAlign(led::LedAlign::Client);
     } catch (...) {

@@ -188,18 +188,20 @@ long StandInHost::LiveBlocks() const {
            heapCounts.plugInFreed;
 }
 
-namespace {
-bool TakeOne(int& remaining) {
-    if (remaining <= 0)
+bool StandInHost::TakeFailure(FaultPlan& plan) {
+    if (plan.fail <= 0)
         return false;
-    --remaining;
+    if (plan.pass > 0) {
+        --plan.pass;
+        return false;
+    }
+    --plan.fail;
     return true;
 }
-} // namespace
 
-bool StandInHost::TakeGlobalAllocFailure() { return TakeOne(failGlobalAllocs_); }
-bool StandInHost::TakeTimerFailure() { return TakeOne(failTimers_); }
-bool StandInHost::TakeWindowCreationFailure() { return TakeOne(failWindowCreations_); }
+bool StandInHost::TakeGlobalAllocFailure() { return TakeFailure(failGlobalAllocs_); }
+bool StandInHost::TakeTimerFailure() { return TakeFailure(failTimers_); }
+bool StandInHost::TakeWindowCreationFailure() { return TakeFailure(failWindowCreations_); }
 
 void StandInHost::PumpMessages(DWORD milliseconds) {
     const ULONGLONG deadline = ::GetTickCount64() + milliseconds;

@@ -129,11 +129,16 @@ public:
     };
     HeapCounts heapCounts;
 
-    // Fault injection on the plug-in's own imports: the next `count` calls of
-    // GlobalAlloc / SetTimer / CreateWindowExW made by the plug-in fail.
-    void FailGlobalAllocs(int count) { failGlobalAllocs_ = count; }
-    void FailTimers(int count) { failTimers_ = count; }
-    void FailWindowCreations(int count) { failWindowCreations_ = count; }
+    // Fault injection on the plug-in's own imports: after `after` calls that
+    // succeed, the next `count` calls of GlobalAlloc / SetTimer /
+    // CreateWindowExW made by the plug-in fail.
+    void FailGlobalAllocs(int count, int after = 0) { failGlobalAllocs_ = {after, count}; }
+    void FailTimers(int count, int after = 0) { failTimers_ = {after, count}; }
+    void FailWindowCreations(int count, int after = 0) { failWindowCreations_ = {after, count}; }
+    // Failures set up but not yet delivered (0 once all have been).
+    int PendingGlobalAllocFailures() const { return failGlobalAllocs_.fail; }
+    int PendingTimerFailures() const { return failTimers_.fail; }
+    int PendingWindowCreationFailures() const { return failWindowCreations_.fail; }
     // Every SetTimer the plug-in made: (window, id, interval).
     struct TimerCall {
         HWND window;
@@ -160,9 +165,14 @@ private:
     std::map<std::string, HWND> objects_; // by exact name
     std::map<std::string, std::string> variables_;
     std::map<int32_t, RequestAnswer> answers_;
-    int failGlobalAllocs_ = 0;
-    int failTimers_ = 0;
-    int failWindowCreations_ = 0;
+    struct FaultPlan {
+        int pass = 0; // calls still to let through before failing
+        int fail = 0; // calls still to fail
+    };
+    FaultPlan failGlobalAllocs_;
+    FaultPlan failTimers_;
+    FaultPlan failWindowCreations_;
+    static bool TakeFailure(FaultPlan& plan);
 
 public: // reached from the import hooks
     bool TakeGlobalAllocFailure();

@@ -2,7 +2,9 @@
 
 namespace glimmerbox::led {
 
-DibSurface::~DibSurface() { Release(); }
+DibSurface::~DibSurface() {
+    Release();
+}
 
 void DibSurface::Release() {
     if (dc_ != nullptr) {

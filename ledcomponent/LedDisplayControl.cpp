@@ -57,7 +57,9 @@ void SyncTimer(HWND window, ControlState& state) {
     state.timerInterval = interval;
 }
 
-void RedrawNow(HWND window) { ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW); }
+void RedrawNow(HWND window) {
+    ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+}
 
 void SyncClientSize(HWND window, ControlState& state) {
     RECT client{};
@@ -170,13 +172,15 @@ bool UnregisterLedDisplayClass(HINSTANCE instance) {
     return true;
 }
 
-void SetLedTimerFunction(SetTimerFunction function) { timerFunction = function; }
+void SetLedTimerFunction(SetTimerFunction function) {
+    timerFunction = function;
+}
 
 LedDisplay LedDisplay::Create(HINSTANCE instance, HWND parent, DWORD style, int x, int y, int width,
                               int height) {
     RegisterLedDisplayClass(instance);
-    HWND window = ::CreateWindowExW(0, kLedDisplayClassName, L"", style, x, y, width, height, parent,
-                                    nullptr, instance, nullptr);
+    HWND window = ::CreateWindowExW(0, kLedDisplayClassName, L"", style, x, y, width, height,
+                                    parent, nullptr, instance, nullptr);
     if (window == nullptr)
         throw EOutOfResources("Cannot create the LED display window (system error " +
                               std::to_string(::GetLastError()) + ")");

@@ -39,7 +39,9 @@ constexpr char16_t kCodePage1252High[32] = {
 constexpr char32_t kNoBreakSpace = 0x00A0;
 constexpr char32_t kSoftHyphen = 0x00AD;
 
-bool IsControl(uint8_t byte) { return byte < 0x20 || byte == 0x7F; }
+bool IsControl(uint8_t byte) {
+    return byte < 0x20 || byte == 0x7F;
+}
 
 Glyph GlyphForByte(uint32_t codePage, uint8_t byte) {
     if (IsControl(byte))
@@ -56,7 +58,9 @@ Glyph GlyphForByte(uint32_t codePage, uint8_t byte) {
 
 } // namespace
 
-Glyph PlaceholderGlyph() { return Glyph{{0b11111, 0b10001, 0b10001, 0b10001, 0b10001, 0b10001, 0b11111}}; }
+Glyph PlaceholderGlyph() {
+    return Glyph{{0b11111, 0b10001, 0b10001, 0b10001, 0b10001, 0b10001, 0b11111}};
+}
 
 char32_t CodePageCharacter(uint32_t codePage, uint8_t byte) {
     if (byte < 0x80)

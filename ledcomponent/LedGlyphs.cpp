@@ -220,7 +220,17 @@ constexpr DrawnCharacter kDrawn[] = {
 };
 // clang-format on
 
-enum class Mark : uint8_t { Grave, Acute, Circumflex, Tilde, Diaeresis, Ring, Caron, Breve, Cedilla };
+enum class Mark : uint8_t {
+    Grave,
+    Acute,
+    Circumflex,
+    Tilde,
+    Diaeresis,
+    Ring,
+    Caron,
+    Breve,
+    Cedilla
+};
 
 // A character drawn from another one: the same pattern, a reduced copy of an
 // upper-case letter (small capitals, as Cyrillic lower-case letters are drawn
@@ -313,15 +323,24 @@ constexpr DerivedCharacter kDerived[] = {
 // cedilla, below it).
 constexpr std::array<uint8_t, 2> MarkRows(Mark mark) {
     switch (mark) {
-    case Mark::Grave:      return {0b01000, 0b00100};
-    case Mark::Acute:      return {0b00010, 0b00100};
-    case Mark::Circumflex: return {0b00100, 0b01010};
-    case Mark::Tilde:      return {0b01101, 0b10010};
-    case Mark::Diaeresis:  return {0b00000, 0b01010};
-    case Mark::Ring:       return {0b01110, 0b01010};
-    case Mark::Caron:      return {0b01010, 0b00100};
-    case Mark::Breve:      return {0b10001, 0b01110};
-    case Mark::Cedilla:    return {0b00100, 0b01100};
+    case Mark::Grave:
+        return {0b01000, 0b00100};
+    case Mark::Acute:
+        return {0b00010, 0b00100};
+    case Mark::Circumflex:
+        return {0b00100, 0b01010};
+    case Mark::Tilde:
+        return {0b01101, 0b10010};
+    case Mark::Diaeresis:
+        return {0b00000, 0b01010};
+    case Mark::Ring:
+        return {0b01110, 0b01010};
+    case Mark::Caron:
+        return {0b01010, 0b00100};
+    case Mark::Breve:
+        return {0b10001, 0b01110};
+    case Mark::Cedilla:
+        return {0b00100, 0b01100};
     }
     return {0, 0};
 }
@@ -329,15 +348,24 @@ constexpr std::array<uint8_t, 2> MarkRows(Mark mark) {
 // A mark over an upper-case letter: one row, since the letter keeps six.
 constexpr uint8_t CapitalMarkRow(Mark mark) {
     switch (mark) {
-    case Mark::Grave:      return 0b01000;
-    case Mark::Acute:      return 0b00010;
-    case Mark::Circumflex: return 0b00100;
-    case Mark::Tilde:      return 0b11011;
-    case Mark::Diaeresis:  return 0b01010;
-    case Mark::Ring:       return 0b01110;
-    case Mark::Caron:      return 0b00100;
-    case Mark::Breve:      return 0b01110;
-    case Mark::Cedilla:    return 0;
+    case Mark::Grave:
+        return 0b01000;
+    case Mark::Acute:
+        return 0b00010;
+    case Mark::Circumflex:
+        return 0b00100;
+    case Mark::Tilde:
+        return 0b11011;
+    case Mark::Diaeresis:
+        return 0b01010;
+    case Mark::Ring:
+        return 0b01110;
+    case Mark::Caron:
+        return 0b00100;
+    case Mark::Breve:
+        return 0b01110;
+    case Mark::Cedilla:
+        return 0;
     }
     return 0;
 }
@@ -353,7 +381,9 @@ constexpr std::array<uint8_t, 5> BodyRows(const Glyph& glyph) {
     return {glyph.rows[2], glyph.rows[3], glyph.rows[4], glyph.rows[5], glyph.rows[6]};
 }
 
-constexpr bool HasAscenderSpace(const Glyph& glyph) { return glyph.rows[0] == 0 && glyph.rows[1] == 0; }
+constexpr bool HasAscenderSpace(const Glyph& glyph) {
+    return glyph.rows[0] == 0 && glyph.rows[1] == 0;
+}
 
 Glyph WithCedilla(const Glyph& base, bool smallLetter) {
     const auto hook = MarkRows(Mark::Cedilla);
@@ -393,8 +423,9 @@ Glyph WithMark(const Glyph& base, Mark mark) {
 }
 
 std::optional<Glyph> FindDrawn(char32_t character) {
-    const auto found = std::find_if(std::begin(kDrawn), std::end(kDrawn),
-                                    [character](const DrawnCharacter& d) { return d.character == character; });
+    const auto found =
+        std::find_if(std::begin(kDrawn), std::end(kDrawn),
+                     [character](const DrawnCharacter& d) { return d.character == character; });
     if (found == std::end(kDrawn))
         return std::nullopt;
     return found->glyph;
@@ -407,8 +438,9 @@ std::optional<Glyph> Resolve(char32_t character, int depth) {
         return std::nullopt;
     if (auto drawn = FindDrawn(character))
         return drawn;
-    const auto found = std::find_if(std::begin(kDerived), std::end(kDerived),
-                                    [character](const DerivedCharacter& d) { return d.character == character; });
+    const auto found =
+        std::find_if(std::begin(kDerived), std::end(kDerived),
+                     [character](const DerivedCharacter& d) { return d.character == character; });
     if (found == std::end(kDerived))
         return std::nullopt;
     return Derive(*found, depth + 1);
@@ -436,6 +468,8 @@ std::optional<Glyph> Derive(const DerivedCharacter& derived, int depth) {
 
 } // namespace
 
-std::optional<Glyph> GlyphForCharacter(char32_t character) { return Resolve(character, 0); }
+std::optional<Glyph> GlyphForCharacter(char32_t character) {
+    return Resolve(character, 0);
+}
 
 } // namespace glimmerbox::led

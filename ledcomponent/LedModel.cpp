@@ -44,11 +44,21 @@ unsigned LedDisplayModel::SetCaption(std::string_view caption) {
     return kRedraw;
 }
 
-unsigned LedDisplayModel::SetSegOnColor(LedColor color) { return Assign(segOnColor_, color & 0xFFFFFFu, kRedraw); }
-unsigned LedDisplayModel::SetSegOffColor(LedColor color) { return Assign(segOffColor_, color & 0xFFFFFFu, kRedraw); }
-unsigned LedDisplayModel::SetBackColor(LedColor color) { return Assign(backColor_, color & 0xFFFFFFu, kRedraw); }
-unsigned LedDisplayModel::SetAlignment(LedAlignment alignment) { return Assign(alignment_, alignment, kRedraw); }
-unsigned LedDisplayModel::SetAlign(LedAlign align) { return Assign(align_, align, kNoEffect); }
+unsigned LedDisplayModel::SetSegOnColor(LedColor color) {
+    return Assign(segOnColor_, color & 0xFFFFFFu, kRedraw);
+}
+unsigned LedDisplayModel::SetSegOffColor(LedColor color) {
+    return Assign(segOffColor_, color & 0xFFFFFFu, kRedraw);
+}
+unsigned LedDisplayModel::SetBackColor(LedColor color) {
+    return Assign(backColor_, color & 0xFFFFFFu, kRedraw);
+}
+unsigned LedDisplayModel::SetAlignment(LedAlignment alignment) {
+    return Assign(alignment_, alignment, kRedraw);
+}
+unsigned LedDisplayModel::SetAlign(LedAlign align) {
+    return Assign(align_, align, kNoEffect);
+}
 
 unsigned LedDisplayModel::SetScrolling(bool scrolling) {
     if (scrolling == scrolling_)
@@ -66,7 +76,9 @@ unsigned LedDisplayModel::SetScrollType(LedScrollType type) {
     return kRedraw | kTimerChange;
 }
 
-unsigned LedDisplayModel::SetScrollDelay(uint16_t delay) { return Assign(scrollDelay_, delay, kTimerChange); }
+unsigned LedDisplayModel::SetScrollDelay(uint16_t delay) {
+    return Assign(scrollDelay_, delay, kTimerChange);
+}
 
 unsigned LedDisplayModel::SetBorderOuter(LedFrameStyle style) {
     if (style == borderOuter_)
@@ -83,7 +95,9 @@ unsigned LedDisplayModel::SetClientSize(int width, int height) {
     return kRedraw;
 }
 
-bool LedDisplayModel::TimerWanted() const { return Moving() && scrollDelay_ != 0; }
+bool LedDisplayModel::TimerWanted() const {
+    return Moving() && scrollDelay_ != 0;
+}
 
 int64_t LedDisplayModel::StartPosition() const {
     switch (scrollType_) {
@@ -132,7 +146,8 @@ uint8_t LedDisplayModel::ColumnDots(int column) const {
     const int glyphColumn = static_cast<int>(captionColumn % kCellColumns);
     if (glyphColumn >= kGlyphColumns)
         return 0;
-    const auto byte = static_cast<uint8_t>(caption_[static_cast<size_t>(captionColumn / kCellColumns)]);
+    const auto byte =
+        static_cast<uint8_t>(caption_[static_cast<size_t>(captionColumn / kCellColumns)]);
     const Glyph& glyph = (*font_)[byte];
     uint8_t dots = 0;
     for (int row = 0; row < kGlyphRows; ++row)

@@ -58,20 +58,21 @@ void Application::LoadPlugIn() {
     } catch (const DocumentError&) {
         throw;
     } catch (const std::exception& error) {
-        throw DocumentError(WideToUtf8(path), 0, error.what());
+        throw DocumentError(WideToUtf8(path), 0,
+                            std::string("not usable as a plug-in: ") + error.what());
     }
     CheckActions(document_, session_->ActionNames());
 }
 
 int Application::Run() {
-    log_.Line("document       " + document_.path + " (page " + std::to_string(document_.page.width) +
-              " x " + std::to_string(document_.page.height) + ", " +
-              std::to_string(document_.objects.size()) + " objects, " +
+    log_.Line("document       " + document_.path + " (page " +
+              std::to_string(document_.page.width) + " x " + std::to_string(document_.page.height) +
+              ", " + std::to_string(document_.objects.size()) + " objects, " +
               std::to_string(document_.script.size()) + " script lines)");
     LoadPlugIn();
 
-    window_ = std::make_unique<MainWindow>(*this, Title(), document_.page.width,
-                                           document_.page.height);
+    window_ =
+        std::make_unique<MainWindow>(*this, Title(), document_.page.width, document_.page.height);
     for (const auto& line : log_.Lines())
         window_->AppendLog(Utf8ToWide(line));
     log_.AddSink([this](const std::string& line) {
@@ -81,8 +82,7 @@ int Application::Run() {
     session_->BuildPage(document_);
     window_->AdoptPage(session_->PageWindow());
     window_->SetScriptLines(ScriptLines());
-    session_->Host().pickObject =
-        [this](const std::string& soFar) -> std::optional<std::string> {
+    session_->Host().pickObject = [this](const std::string& soFar) -> std::optional<std::string> {
         std::vector<std::wstring> names;
         for (const auto& object : document_.objects)
             names.push_back(Utf8ToWide(object.name));
@@ -106,9 +106,8 @@ int Application::Run() {
     if (options_.Headless()) {
         durationMs_ = options_.durationMs.value_or(player_->ScriptLength() + kExtraFramesMs);
         if (!options_.framesDir.empty())
-            recorder_ = std::make_unique<FrameRecorder>(session_->PageWindow(),
-                                                        options_.framesDir, options_.fps,
-                                                        durationMs_);
+            recorder_ = std::make_unique<FrameRecorder>(session_->PageWindow(), options_.framesDir,
+                                                        options_.fps, durationMs_);
     }
     player_->Start();
     window_->StartTicks(kTickMs);
@@ -163,8 +162,8 @@ void Application::OnEditLine(int scriptLine) {
     }
     SetActionParameters(document_, index, edited->first, edited->second);
     modified_ = true;
-    log_.Line("edit           line " + std::to_string(line) + " -> true: " +
-              FormatActionLine(std::get<ActionStep>(document_.script[index])));
+    log_.Line("edit           line " + std::to_string(line) +
+              " -> true: " + FormatActionLine(std::get<ActionStep>(document_.script[index])));
     if (FindObject(document_, edited->first) == nullptr)
         log_.Line("warning        line " + std::to_string(line) + ": the page has no object " +
                   Quote(edited->first));
@@ -179,15 +178,17 @@ void Application::OnSave() {
     window_->SetTitle(Title());
 }
 
-void Application::OnAbout() { session_->About(); }
+void Application::OnAbout() {
+    session_->About();
+}
 
 void Application::OnClose() {
     if (closing_)
         return;
     if (modified_ && !options_.Headless()) {
-        const int answer = ::MessageBoxW(window_->Handle(),
-                                         L"The script was edited. Save the document?",
-                                         L"glimmerhost", MB_YESNOCANCEL | MB_ICONQUESTION);
+        const int answer =
+            ::MessageBoxW(window_->Handle(), L"The script was edited. Save the document?",
+                          L"glimmerhost", MB_YESNOCANCEL | MB_ICONQUESTION);
         if (answer == IDCANCEL)
             return;
         if (answer == IDYES)
@@ -218,10 +219,13 @@ void Application::Quit(int exitCode) {
 }
 
 std::wstring Application::Title() const {
-    return Utf8ToWide((modified_ ? "*" : "") + FileName(document_.path) + " - glimmerhost (" +
-                      (options_.plugInPath.empty() ? options_.edition + " edition"
-                                                   : FileName(options_.plugInPath)) +
-                      ")");
+    std::string title = modified_ ? "*" : "";
+    title.append(FileName(document_.path));
+    title.append(" - glimmerhost (");
+    title.append(options_.plugInPath.empty() ? options_.edition + " edition"
+                                             : FileName(options_.plugInPath));
+    title.append(")");
+    return Utf8ToWide(title);
 }
 
 std::vector<std::wstring> Application::ScriptLines() const {

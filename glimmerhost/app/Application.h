@@ -15,9 +15,9 @@ namespace glimmerhost {
 // Exit codes.
 enum ExitCode : int {
     ExitOk = 0,
-    ExitBadInput = 1,  // document, plug-in file or folder that cannot be used
+    ExitBadInput = 1, // document, plug-in file or folder that cannot be used
     ExitUsage = 2,
-    ExitFailure = 3,   // something failed while running
+    ExitFailure = 3, // something failed while running
     ExitTimedOut = 4,
 };
 

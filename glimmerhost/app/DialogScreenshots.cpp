@@ -12,8 +12,8 @@ namespace glimmerhost {
 namespace {
 
 constexpr UINT kPollMs = 50;
-constexpr int kSettleTicks = 10;     // shown this long before the capture
-constexpr int kGiveUpTicks = 200;    // ten seconds: close whatever is open
+constexpr int kSettleTicks = 10;  // shown this long before the capture
+constexpr int kGiveUpTicks = 200; // ten seconds: close whatever is open
 
 // Watches the thread's windows from a thread timer, which the dialog's own
 // modal loop dispatches while the entry point that opened it is running.
@@ -122,8 +122,8 @@ bool CaptureDialogs(HostSession& session, const Document& document, const std::s
     if (const ActionStep* action = FirstAction(document)) {
         complete &= CaptureOne(folder + "/properties.bmp", log, [&] {
             const auto edited = session.Edit(*action);
-            log.Line("properties     line " + std::to_string(action->line) + " " +
-                     action->action + " -> " + (edited ? "true" : "false"));
+            log.Line("properties     line " + std::to_string(action->line) + " " + action->action +
+                     " -> " + (edited ? "true" : "false"));
         });
     } else {
         log.Line("the document has no action line to open the properties dialog for");

@@ -36,7 +36,9 @@ std::string OneLine(const std::string& text) {
 
 // Handed over as the script processor and the stream access, which this
 // plug-in never calls.
-int32_t __stdcall UnusedHostFunction() { return 0; }
+int32_t __stdcall UnusedHostFunction() {
+    return 0;
+}
 
 } // namespace
 
@@ -58,8 +60,8 @@ HostSession::HostSession(const std::wstring& plugInPath, Log& log) : log_(log) {
     host_->Entries().nbRegisterScriptProcessor(reinterpret_cast<void*>(&UnusedHostFunction));
     host_->Entries().nbRegisterStreamAccess(reinterpret_cast<void*>(&UnusedHostFunction));
     for (const auto& call : host_->addActionCalls)
-        rows_.push_back(RegisteredRow{call.id, HostToUtf8(call.name),
-                                      HostToUtf8(call.description), call.kinds});
+        rows_.push_back(RegisteredRow{call.id, HostToUtf8(call.name), HostToUtf8(call.description),
+                                      call.kinds});
     LogRegistration(identity);
     LogVariableChanges();
 }
@@ -125,12 +127,11 @@ void HostSession::BuildPage(const Document& document) {
 }
 
 bool HostSession::Execute(const ActionStep& step, int64_t elapsedMs) {
-    const std::string call =
-        FormatSeconds(elapsedMs) + "  line " + std::to_string(step.line) + "  " +
-        FormatActionLine(step);
+    const std::string call = FormatSeconds(elapsedMs) + "  line " + std::to_string(step.line) +
+                             "  " + FormatActionLine(step);
     const int32_t id = ActionId(step.action);
-    const bool result = host_->ExecAction(id, ToHost(step.objectName, step.line),
-                                          ToHost(step.value, step.line));
+    const bool result =
+        host_->ExecAction(id, ToHost(step.objectName, step.line), ToHost(step.value, step.line));
     log_.Line(call + " -> " + (result ? "true" : "false"));
     LogVariableChanges();
     return result;

@@ -28,6 +28,8 @@ void Log::Line(const std::string& line) {
         sink(line);
 }
 
-void ErrorLine(const std::string& line) { WriteLine(STD_ERROR_HANDLE, line); }
+void ErrorLine(const std::string& line) {
+    WriteLine(STD_ERROR_HANDLE, line);
+}
 
 } // namespace glimmerhost

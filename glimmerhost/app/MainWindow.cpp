@@ -70,19 +70,18 @@ MainWindow::MainWindow(Events& events, const std::wstring& title, int pageWidth,
                kMargin * 3 + std::max(pageHeight, 120) + kLogHeight};
     constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
     ::AdjustWindowRectEx(&frame, kStyle, TRUE, 0);
-    window_ = ::CreateWindowExW(0, kFrameClass, title.c_str(), kStyle, 20, 20,
-                                frame.right - frame.left, frame.bottom - frame.top, nullptr,
-                                BuildMenu(), instance, this);
+    window_ =
+        ::CreateWindowExW(0, kFrameClass, title.c_str(), kStyle, 20, 20, frame.right - frame.left,
+                          frame.bottom - frame.top, nullptr, BuildMenu(), instance, this);
     if (window_ == nullptr)
         throw std::runtime_error("cannot create the main window");
     accelerators_ = BuildAccelerators();
     font_ = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
-    script_ = ::CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", L"",
-                                WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY |
-                                    LBS_NOINTEGRALHEIGHT,
-                                0, 0, 10, 10, window_,
-                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(CommandScriptList)),
-                                instance, nullptr);
+    script_ = ::CreateWindowExW(
+        WS_EX_CLIENTEDGE, L"LISTBOX", L"",
+        WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, 0, 0,
+        10, 10, window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(CommandScriptList)), instance,
+        nullptr);
     log_ = ::CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"",
                              WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE |
                                  ES_READONLY | ES_AUTOVSCROLL | ES_AUTOHSCROLL,
@@ -133,14 +132,16 @@ void MainWindow::Layout() {
                      TRUE);
     }
     const int scriptLeft = kMargin * 2 + pageWidth_;
-    ::MoveWindow(script_, scriptLeft, kMargin, std::max<int>(client.right - scriptLeft - kMargin, 40),
-                 topHeight, TRUE);
+    ::MoveWindow(script_, scriptLeft, kMargin,
+                 std::max<int>(client.right - scriptLeft - kMargin, 40), topHeight, TRUE);
     const int logTop = kMargin * 2 + topHeight;
     ::MoveWindow(log_, kMargin, logTop, std::max<int>(client.right - 2 * kMargin, 40),
                  std::max<int>(client.bottom - logTop - kMargin, 40), TRUE);
 }
 
-void MainWindow::SetTitle(const std::wstring& title) { ::SetWindowTextW(window_, title.c_str()); }
+void MainWindow::SetTitle(const std::wstring& title) {
+    ::SetWindowTextW(window_, title.c_str());
+}
 
 void MainWindow::SetScriptLines(const std::vector<std::wstring>& lines) {
     ::SendMessageW(script_, LB_RESETCONTENT, 0, 0);
@@ -166,8 +167,12 @@ void MainWindow::AppendLog(const std::wstring& line) {
     ::SendMessageW(log_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
-void MainWindow::StartTicks(UINT milliseconds) { ::SetTimer(window_, kTickTimer, milliseconds, nullptr); }
-void MainWindow::StopTicks() { ::KillTimer(window_, kTickTimer); }
+void MainWindow::StartTicks(UINT milliseconds) {
+    ::SetTimer(window_, kTickTimer, milliseconds, nullptr);
+}
+void MainWindow::StopTicks() {
+    ::KillTimer(window_, kTickTimer);
+}
 
 void MainWindow::Show() {
     ::ShowWindow(window_, SW_SHOW);
@@ -188,9 +193,9 @@ int MainWindow::MessageLoop(HWND window, HACCEL accelerators) {
 
 LRESULT CALLBACK MainWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE)
-        ::SetWindowLongPtrW(window, 0,
-                            reinterpret_cast<LONG_PTR>(
-                                reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
+        ::SetWindowLongPtrW(
+            window, 0,
+            reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
     auto* self = reinterpret_cast<MainWindow*>(::GetWindowLongPtrW(window, 0));
     if (self == nullptr)
         return ::DefWindowProcW(window, message, wParam, lParam);

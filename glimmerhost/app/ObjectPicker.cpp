@@ -26,9 +26,8 @@ void Finish(HWND window, bool confirmed) {
         const auto index = ::SendMessageW(state->list, LB_GETCURSEL, 0, 0);
         if (index == LB_ERR)
             return; // nothing chosen yet: OK does nothing
-        std::wstring name(static_cast<std::size_t>(
-                              ::SendMessageW(state->list, LB_GETTEXTLEN, index, 0)),
-                          L'\0');
+        std::wstring name(
+            static_cast<std::size_t>(::SendMessageW(state->list, LB_GETTEXTLEN, index, 0)), L'\0');
         ::SendMessageW(state->list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(name.data()));
         state->choice = name;
     }
@@ -48,10 +47,9 @@ LRESULT CALLBACK PickerProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     try {
         switch (message) {
         case WM_NCCREATE:
-            ::SetWindowLongPtrW(
-                window, 0,
-                reinterpret_cast<LONG_PTR>(
-                    reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
+            ::SetWindowLongPtrW(window, 0,
+                                reinterpret_cast<LONG_PTR>(
+                                    reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
             break;
         case WM_COMMAND:
             return OnCommand(window, wParam);
@@ -82,12 +80,11 @@ bool RegisterPickerClass(HINSTANCE instance) {
 
 HWND CreateChild(HWND parent, const wchar_t* cls, const wchar_t* text, DWORD style, int x, int y,
                  int width, int height, int id, DWORD exStyle = 0) {
-    HWND child = ::CreateWindowExW(exStyle, cls, text, WS_CHILD | WS_VISIBLE | style, x, y, width,
-                                   height, parent,
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                   ::GetModuleHandleW(nullptr), nullptr);
-    ::SendMessageW(child, WM_SETFONT,
-                   reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    HWND child = ::CreateWindowExW(
+        exStyle, cls, text, WS_CHILD | WS_VISIBLE | style, x, y, width, height, parent,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ::GetModuleHandleW(nullptr), nullptr);
+    ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT)),
+                   FALSE);
     return child;
 }
 
@@ -127,17 +124,16 @@ std::optional<std::wstring> PickObject(HWND owner, const std::vector<std::wstrin
     RECT ownerRect{0, 0, 0, 0};
     if (owner != nullptr)
         ::GetWindowRect(owner, &ownerRect);
-    HWND picker = ::CreateWindowExW(WS_EX_DLGMODALFRAME, kPickerClass, L"Select an Object",
-                                    WS_POPUP | WS_CAPTION | WS_SYSMENU, ownerRect.left + 40,
-                                    ownerRect.top + 40, kWidth, kHeight, owner, nullptr, instance,
-                                    &state);
+    HWND picker = ::CreateWindowExW(
+        WS_EX_DLGMODALFRAME, kPickerClass, L"Select an Object", WS_POPUP | WS_CAPTION | WS_SYSMENU,
+        ownerRect.left + 40, ownerRect.top + 40, kWidth, kHeight, owner, nullptr, instance, &state);
     if (picker == nullptr)
         return std::nullopt;
     RECT client;
     ::GetClientRect(picker, &client);
-    state.list = CreateChild(picker, L"LISTBOX", L"",
-                             WS_BORDER | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY, 8, 8,
-                             client.right - 16, client.bottom - 52, kListId);
+    state.list =
+        CreateChild(picker, L"LISTBOX", L"", WS_BORDER | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY, 8, 8,
+                    client.right - 16, client.bottom - 52, kListId);
     CreateChild(picker, L"BUTTON", L"OK", BS_DEFPUSHBUTTON | WS_TABSTOP, client.right - 168,
                 client.bottom - 36, 76, 26, IDOK);
     CreateChild(picker, L"BUTTON", L"Cancel", BS_PUSHBUTTON | WS_TABSTOP, client.right - 84,

@@ -10,8 +10,8 @@ int ParseCount(const std::string& option, const std::string& text, int minimum, 
     const char* end = text.data() + text.size();
     const auto [ptr, error] = std::from_chars(text.data(), end, value);
     if (text.empty() || ptr != end || error != std::errc() || value < minimum || value > maximum)
-        throw UsageError(option + " needs a whole number from " + std::to_string(minimum) +
-                         " to " + std::to_string(maximum) + ", not \"" + text + "\"");
+        throw UsageError(option + " needs a whole number from " + std::to_string(minimum) + " to " +
+                         std::to_string(maximum) + ", not \"" + text + "\"");
     return value;
 }
 
@@ -25,6 +25,7 @@ const char* UsageText() {
            "  --duration MS            run the document for MS milliseconds without a person, "
            "then exit\n"
            "  --frames DIR             also write what the page shows as DIR/frame-NNNN.bmp\n"
+           "                           (frames of an earlier run there are removed first)\n"
            "  --fps N                  frames per second for --frames (default 10)\n"
            "  --screenshot-dialogs DIR capture the action-properties dialog and the About box "
            "as BMP files, then exit\n"

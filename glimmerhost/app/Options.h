@@ -9,13 +9,13 @@
 namespace glimmerhost {
 
 struct Options {
-    std::string document;     // UTF-8 path
+    std::string document; // UTF-8 path
     std::string edition = "en";
-    std::string plugInPath;   // overrides the edition's plug-in when set
-    std::string framesDir;    // headless: write page frames here
+    std::string plugInPath; // overrides the edition's plug-in when set
+    std::string framesDir;  // headless: write page frames here
     std::optional<int> durationMs;
     int fps = 10;
-    std::string dialogsDir;   // headless: capture the two dialogs here and exit
+    std::string dialogsDir; // headless: capture the two dialogs here and exit
     bool help = false;
 
     // Runs without a person: stops by itself and never waits for input.

@@ -14,12 +14,15 @@ Player::Player(HostSession& session, const Document& document, Log& log)
 void Player::Start() {
     clock_ = ScriptClock(document_.script);
     start_ = ::GetTickCount64();
+    endLogged_ = false;
     log_.Line(FormatSeconds(0) + "  script starts (" + std::to_string(document_.script.size()) +
               " lines, " + FormatSeconds(clock_.Length()) + " of waits)");
     Advance();
 }
 
-int64_t Player::Elapsed() const { return static_cast<int64_t>(::GetTickCount64() - start_); }
+int64_t Player::Elapsed() const {
+    return static_cast<int64_t>(::GetTickCount64() - start_);
+}
 
 void Player::Advance() {
     for (std::size_t index : clock_.TakeDue(Elapsed())) {
@@ -28,19 +31,31 @@ void Player::Advance() {
             session_.Execute(*action, Elapsed());
         } else {
             const auto& wait = std::get<WaitStep>(step);
-            log_.Line(FormatSeconds(clock_.StartTime(index)) + "  line " +
-                      std::to_string(wait.line) + "  wait " + std::to_string(wait.milliseconds));
+            log_.Line(FormatSeconds(Elapsed()) + "  line " + std::to_string(wait.line) + "  wait " +
+                      std::to_string(wait.milliseconds));
         }
-        if (clock_.Finished())
-            log_.Line(FormatSeconds(Elapsed()) + "  script ends");
     }
+    if (!endLogged_ && Finished()) {
+        endLogged_ = true;
+        log_.Line(FormatSeconds(Elapsed()) + "  script ends");
+    }
+}
+
+bool Player::Finished() const {
+    return clock_.Finished() && Elapsed() >= clock_.Length();
 }
 
 FrameRecorder::FrameRecorder(HWND page, std::string folder, int fps, int64_t durationMs)
     : page_(page), folder_(std::move(folder)), fps_(fps),
       total_(static_cast<int>(durationMs * fps / 1000)) {
-    std::filesystem::create_directories(
-        std::filesystem::path(std::u8string(folder_.begin(), folder_.end())));
+    const std::filesystem::path directory(std::u8string(folder_.begin(), folder_.end()));
+    std::filesystem::create_directories(directory);
+    // Frames of an earlier, longer run would otherwise follow this run's.
+    for (const auto& entry : std::filesystem::directory_iterator(directory)) {
+        const std::string name = entry.path().filename().string();
+        if (name.starts_with("frame-") && name.ends_with(".bmp"))
+            std::filesystem::remove(entry.path());
+    }
 }
 
 void FrameRecorder::Advance(int64_t elapsed) {

@@ -22,7 +22,8 @@ public:
     void Start();
     // Executes whatever is due; call it often.
     void Advance();
-    bool Finished() const { return clock_.Finished(); }
+    // Every line has run and the last wait is over.
+    bool Finished() const;
     int64_t Elapsed() const;
     int64_t ScriptLength() const { return clock_.Length(); }
 
@@ -32,6 +33,7 @@ private:
     Log& log_;
     ScriptClock clock_;
     ULONGLONG start_ = 0;
+    bool endLogged_ = false;
 };
 
 // Writes the page as DIR/frame-NNNN.bmp at a fixed rate for a fixed time.

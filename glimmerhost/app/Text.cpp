@@ -36,15 +36,23 @@ std::string ToNarrow(const std::wstring& text, UINT codePage, bool* lossy) {
 
 } // namespace
 
-std::wstring Utf8ToWide(const std::string& text) { return ToWide(text, CP_UTF8); }
-std::string WideToUtf8(const std::wstring& text) { return ToNarrow(text, CP_UTF8, nullptr); }
+std::wstring Utf8ToWide(const std::string& text) {
+    return ToWide(text, CP_UTF8);
+}
+std::string WideToUtf8(const std::wstring& text) {
+    return ToNarrow(text, CP_UTF8, nullptr);
+}
 
 std::string Utf8ToHost(const std::string& text, bool* lossy) {
     return ToNarrow(Utf8ToWide(text), CP_ACP, lossy);
 }
 
-std::string HostToUtf8(const std::string& text) { return WideToUtf8(ToWide(text, CP_ACP)); }
+std::string HostToUtf8(const std::string& text) {
+    return WideToUtf8(ToWide(text, CP_ACP));
+}
 
-unsigned HostCodePage() { return ::GetACP(); }
+unsigned HostCodePage() {
+    return ::GetACP();
+}
 
 } // namespace glimmerhost

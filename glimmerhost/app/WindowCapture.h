@@ -1,6 +1,8 @@
-// Captures what windows show without reading the screen: every window of a
-// tree paints itself into one memory bitmap (WM_ERASEBKGND and
-// WM_PRINTCLIENT, plus WM_PRINT for frames), parents before children.
+// Captures what windows show without reading the screen: each window of a
+// tree paints its client area into a bitmap of its own (WM_ERASEBKGND and
+// WM_PRINTCLIENT), which is copied into the picture under its children.
+// Frames, title bars and edges are drawn with the system's drawing functions,
+// as the window manager would show them.
 #pragma once
 
 #include "Image.h"

@@ -31,7 +31,9 @@ std::string JoinNames(const std::vector<std::string>& names) {
     return joined.empty() ? "none" : joined;
 }
 
-char FoldAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+char FoldAscii(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
 
 bool SameObjectName(std::string_view a, std::string_view b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
@@ -48,12 +50,11 @@ int ParseNumber(const Token& token, const char* what, int minimum, int maximum) 
     const std::string& text = token.text;
     int value = 0;
     const char* end = text.data() + text.size();
-    const bool digitsOnly = !text.empty() && !token.quoted &&
-                            std::all_of(text.begin(), text.end(),
-                                        [](char c) { return c >= '0' && c <= '9'; });
+    const bool digitsOnly =
+        !text.empty() && !token.quoted &&
+        std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
     if (!digitsOnly)
-        throw LineFault{"the " + std::string(what) + " " + Quoted(text) +
-                        " is not a whole number"};
+        throw LineFault{"the " + std::string(what) + " " + Quoted(text) + " is not a whole number"};
     if (std::from_chars(text.data(), end, value).ec != std::errc() || value < minimum ||
         value > maximum)
         throw LineFault{"the " + std::string(what) + " " + text + " is out of range (" +
@@ -73,9 +74,9 @@ int HexDigit(char c) {
 
 Colour ParseColour(const Token& token) {
     const std::string& text = token.text;
-    const bool wellFormed = !token.quoted && text.size() == 7 && text[0] == '#' &&
-                            std::all_of(text.begin() + 1, text.end(),
-                                        [](char c) { return HexDigit(c) >= 0; });
+    const bool wellFormed =
+        !token.quoted && text.size() == 7 && text[0] == '#' &&
+        std::all_of(text.begin() + 1, text.end(), [](char c) { return HexDigit(c) >= 0; });
     if (!wellFormed)
         throw LineFault{Quoted(text) + " is not a colour; write #RRGGBB, e.g. #FF8000"};
     auto channel = [&](std::size_t at) {
@@ -174,8 +175,7 @@ private:
 
     void ReadWait(const std::vector<Token>& tokens, int number) {
         ExpectCount(tokens, 2, "wait needs one number of milliseconds: wait 1500");
-        document_.script.push_back(
-            WaitStep{ParseNumber(tokens[1], "wait", 0, kMaxWait), number});
+        document_.script.push_back(WaitStep{ParseNumber(tokens[1], "wait", 0, kMaxWait), number});
     }
 
     void ReadAction(const std::vector<Token>& tokens, int number) {
@@ -188,8 +188,9 @@ private:
                 throw LineFault{"parameter " + std::to_string(i) + " of " + name + " (" +
                                 tokens[i].text + ") must be in double quotes"};
         if (tokens.size() != 3)
-            throw LineFault{name + " needs 2 parameters in double quotes (object and value), "
-                                   "found " +
+            throw LineFault{name +
+                            " needs 2 parameters in double quotes (object and value), "
+                            "found " +
                             std::to_string(tokens.size() - 1)};
         document_.script.push_back(ActionStep{name, tokens[1].text, tokens[2].text, number});
     }
@@ -248,8 +249,8 @@ std::string LocatedMessage(const std::string& path, int line, const std::string&
 } // namespace
 
 DocumentError::DocumentError(std::string path, int line, std::string message)
-    : std::runtime_error(LocatedMessage(path, line, message)),
-      path_(std::move(path)), line_(line), message_(std::move(message)) {}
+    : std::runtime_error(LocatedMessage(path, line, message)), path_(std::move(path)), line_(line),
+      message_(std::move(message)) {}
 
 Document ParseDocument(std::string_view text, const std::string& path) {
     Document document;
@@ -269,6 +270,9 @@ Document ParseDocument(std::string_view text, const std::string& path) {
 }
 
 Document LoadDocument(const std::string& path) {
+    std::error_code ignored;
+    if (std::filesystem::is_directory(FilePath(path), ignored))
+        throw DocumentError(path, 0, "this is a folder, not a document");
     errno = 0;
     std::ifstream file(FilePath(path), std::ios::binary);
     if (!file)
@@ -286,9 +290,10 @@ void CheckActions(const Document& document, const std::vector<std::string>& acti
             std::find(actionNames.begin(), actionNames.end(), action->action) != actionNames.end())
             continue;
         std::string message = "unknown action " + Quoted(action->action);
-        const auto similar = std::find_if(
-            actionNames.begin(), actionNames.end(),
-            [&](const std::string& name) { return SameObjectName(name, action->action); });
+        const auto similar =
+            std::find_if(actionNames.begin(), actionNames.end(), [&](const std::string& name) {
+                return SameObjectName(name, action->action);
+            });
         if (similar != actionNames.end())
             message += " (action names are case-sensitive: " + *similar + ")";
         throw DocumentError(document.path, action->line,
@@ -297,9 +302,9 @@ void CheckActions(const Document& document, const std::vector<std::string>& acti
 }
 
 const RectangleObject* FindObject(const Document& document, std::string_view name) {
-    const auto found =
-        std::find_if(document.objects.begin(), document.objects.end(),
-                     [&](const RectangleObject& object) { return SameObjectName(object.name, name); });
+    const auto found = std::find_if(
+        document.objects.begin(), document.objects.end(),
+        [&](const RectangleObject& object) { return SameObjectName(object.name, name); });
     return found != document.objects.end() ? &*found : nullptr;
 }
 

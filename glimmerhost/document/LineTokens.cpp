@@ -3,7 +3,9 @@
 namespace glimmerhost {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 constexpr char kQuote = '"';
 

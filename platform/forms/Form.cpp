@@ -50,6 +50,24 @@ bool IsClickable(ComponentKind kind) {
     return kind == ComponentKind::Button || kind == ComponentKind::SpeedButton;
 }
 
+// The character after the text's single "&" ("&&" stands for "&"); 0 if none.
+wchar_t AcceleratorOf(const std::wstring& text) {
+    for (size_t i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != L'&')
+            continue;
+        if (text[i + 1] != L'&')
+            return text[i + 1];
+        ++i;
+    }
+    return 0;
+}
+
+bool SameLetter(wchar_t a, wchar_t b) {
+    wchar_t pair[2] = {a, b};
+    ::CharUpperBuffW(pair, 2);
+    return pair[0] == pair[1];
+}
+
 } // namespace
 
 std::wstring Component::Text() const {
@@ -95,14 +113,6 @@ Component& TForm::FindComponent(std::string_view name) {
     throw Exception("Component " + std::string(name) + " not found");
 }
 
-std::wstring TForm::Caption() const {
-    const int length = ::GetWindowTextLengthW(Handle());
-    std::wstring text(static_cast<size_t>(std::max(length, 0)) + 1, L'\0');
-    text.resize(static_cast<size_t>(
-        std::max(::GetWindowTextW(Handle(), text.data(), length + 1), 0)));
-    return text;
-}
-
 void TForm::SetCaption(std::wstring_view caption) {
     ::SetWindowTextW(Handle(), std::wstring(caption).c_str());
 }
@@ -111,8 +121,7 @@ void TForm::CreateFormWindow(HWND parent) {
     EmptyDialogTemplate dialogTemplate{};
     dialogTemplate.header.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
     HWND created = ::CreateDialogIndirectParamW(instance_, &dialogTemplate.header, parent,
-                                                &TForm::DialogProc,
-                                                reinterpret_cast<LPARAM>(this));
+                                                &TForm::DialogProc, reinterpret_cast<LPARAM>(this));
     if (created == nullptr)
         ThrowNoWindow("the form");
     window_.reset(created);
@@ -145,10 +154,10 @@ HFONT TForm::FontFor(const FontStyle& style) {
         if (entry.style.height == height && entry.style.bold == style.bold)
             return entry.font.get();
     const std::wstring face = WidenText(layout_.fontName, CP_ACP);
-    UniqueFont font(::CreateFontW(-height, 0, 0, 0, style.bold ? FW_BOLD : FW_NORMAL, FALSE,
-                                  FALSE, FALSE, CharsetOf(layout_.codePage), OUT_DEFAULT_PRECIS,
-                                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                  DEFAULT_PITCH | FF_DONTCARE, face.c_str()));
+    UniqueFont font(::CreateFontW(-height, 0, 0, 0, style.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE,
+                                  FALSE, CharsetOf(layout_.codePage), OUT_DEFAULT_PRECIS,
+                                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                                  face.c_str()));
     if (!font)
         throw EOutOfResources("Cannot create the font " + std::string(layout_.fontName));
     fonts_.push_back({{height, style.bold}, std::move(font)});
@@ -223,9 +232,9 @@ void TForm::CreateComponentWindow(Component& component) {
     case ComponentKind::SpeedButton: {
         const std::wstring name =
             WidenText(item.hint != nullptr ? item.hint : item.text, layout_.codePage);
-        component.window_ = CreateSpeedButton(instance_, Handle(), component.Id(), bounds,
-                                              name.c_str(),
-                                              component.picture_ ? &*component.picture_ : nullptr);
+        component.window_ =
+            CreateSpeedButton(instance_, Handle(), component.Id(), bounds, name.c_str(),
+                              component.picture_ ? &*component.picture_ : nullptr);
         break;
     }
     case ComponentKind::Image:
@@ -281,10 +290,10 @@ void TForm::AddTooltip(const Component& component) {
     if (tooltip_ == nullptr) {
         INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
         ::InitCommonControlsEx(&controls);
-        tooltip_ = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                                     WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
-                                     CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(),
-                                     nullptr, instance_, nullptr);
+        tooltip_ =
+            ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                              WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
+                              CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr, instance_, nullptr);
         if (tooltip_ == nullptr)
             ThrowNoWindow("the tooltip");
     }
@@ -337,6 +346,29 @@ void TForm::SetModalResult(int result) {
         ::PostMessageW(Handle(), WM_NULL, 0, 0);
 }
 
+// Alt with the letter after "&" in a label's text focuses the label's control,
+// with the letters compared by the system's case rules for every alphabet.
+bool TForm::FocusByAccelerator(const MSG& message) {
+    if (message.message != WM_SYSCHAR ||
+        (message.hwnd != Handle() && !::IsChild(Handle(), message.hwnd)))
+        return false;
+    for (const Component& label : components_) {
+        const ComponentLayout& item = label.Layout();
+        if (item.kind != ComponentKind::Label || item.focusControl == nullptr)
+            continue;
+        const wchar_t key = AcceleratorOf(label.Text());
+        if (key == 0 || !SameLetter(key, static_cast<wchar_t>(message.wParam)))
+            continue;
+        const Component& target = FindComponent(item.focusControl);
+        if (target.window_ != nullptr && ::IsWindowVisible(target.window_) &&
+            ::IsWindowEnabled(target.window_)) {
+            ::SendMessageW(Handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(target.window_), TRUE);
+            return true;
+        }
+    }
+    return false;
+}
+
 void TForm::FocusFirstControl() {
     HWND first = ::GetNextDlgTabItem(Handle(), nullptr, FALSE);
     if (first != nullptr)
@@ -374,6 +406,8 @@ int TForm::ShowModal() {
             modalResult_ = ModalResultCancel;
             break;
         }
+        if (window_ && FocusByAccelerator(message))
+            continue;
         if (!window_ || !::IsDialogMessageW(Handle(), &message)) {
             ::TranslateMessage(&message);
             ::DispatchMessageW(&message);

@@ -62,17 +62,14 @@ public:
     TForm& operator=(const TForm&) = delete;
 
     HWND Handle() const noexcept { return window_.get(); }
-    UINT CodePage() const noexcept { return layout_.codePage; }
     Component& FindComponent(std::string_view name);
 
-    std::wstring Caption() const;
     void SetCaption(std::wstring_view caption);
 
     // Shows the form and runs its own message loop until a modal result is
     // set; the thread's other windows are disabled meanwhile. Every message
     // of the thread is dispatched while it runs.
     int ShowModal();
-    int ModalResult() const noexcept { return modalResult_; }
     void SetModalResult(int result);
     void Close() { SetModalResult(ModalResultCancel); }
 
@@ -94,6 +91,7 @@ private:
     Component* ComponentWithRole(ButtonRole role);
     void Click(Component& component);
     void FocusFirstControl();
+    bool FocusByAccelerator(const MSG& message);
     void Paint(HDC dc);
     HBRUSH ColourStatic(HDC dc, HWND control);
 

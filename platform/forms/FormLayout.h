@@ -85,8 +85,8 @@ struct ComponentLayout {
     int modalResult = ModalResultNone; // buttons: ends the modal run with this
     unsigned anchors = AnchorLeft | AnchorTop;
     Dock dock = Dock::None;
-    bool autoSize = false;  // labels: sized to their text; images: to their picture
-    bool wordWrap = false;  // labels
+    bool autoSize = false;    // labels: sized to their text; images: to their picture
+    bool wordWrap = false;    // labels
     bool transparent = false; // labels: what the form paints below shows through
     FontStyle font{};
     const char* focusControl = nullptr; // labels: the component their accelerator focuses

@@ -16,8 +16,12 @@ template <auto Free> struct HandleFreer {
 template <typename Handle, auto Free>
 using UniqueHandle = std::unique_ptr<std::remove_pointer_t<Handle>, HandleFreer<Free>>;
 
-inline void FreeGdiObject(HGDIOBJ object) noexcept { ::DeleteObject(object); }
-inline void FreeDC(HDC dc) noexcept { ::DeleteDC(dc); }
+inline void FreeGdiObject(HGDIOBJ object) noexcept {
+    ::DeleteObject(object);
+}
+inline void FreeDC(HDC dc) noexcept {
+    ::DeleteDC(dc);
+}
 
 using UniqueBitmap = UniqueHandle<HBITMAP, FreeGdiObject>;
 using UniqueFont = UniqueHandle<HFONT, FreeGdiObject>;

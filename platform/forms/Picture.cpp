@@ -27,8 +27,7 @@ UniqueBitmap LoadBitmapResource(HINSTANCE instance, int resourceId) {
 template <typename Interface> struct ComReleaser {
     void operator()(Interface* object) const noexcept { object->Release(); }
 };
-template <typename Interface>
-using ComPointer = std::unique_ptr<Interface, ComReleaser<Interface>>;
+template <typename Interface> using ComPointer = std::unique_ptr<Interface, ComReleaser<Interface>>;
 
 // A movable global block, freed by us rather than by the stream on it.
 class GlobalBlock {
@@ -83,9 +82,9 @@ UniqueBitmap LoadJpegResource(HINSTANCE instance, int resourceId) {
         FAILED(picture->get_Handle(&handle)))
         ThrowPictureError(resourceId);
     // The picture object owns its bitmap; keep a copy that outlives it.
-    UniqueBitmap copy(static_cast<HBITMAP>(::CopyImage(
-        reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(handle)), IMAGE_BITMAP, 0, 0,
-        LR_CREATEDIBSECTION)));
+    UniqueBitmap copy(
+        static_cast<HBITMAP>(::CopyImage(reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(handle)),
+                                         IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     if (!copy)
         ThrowPictureError(resourceId);
     return copy;

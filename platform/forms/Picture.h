@@ -19,7 +19,6 @@ public:
 
     SIZE Size() const noexcept { return size_; }
     void Draw(HDC dc, int x, int y) const;
-    std::optional<COLORREF> TransparentColour() const noexcept { return transparentColour_; }
 
 private:
     Picture(UniqueBitmap bitmap, bool transparent);

@@ -25,9 +25,8 @@ void Paint(HWND window, const ButtonState& state, HDC dc) {
     RECT client{};
     ::GetClientRect(window, &client);
     HWND parent = ::GetParent(window);
-    auto background = reinterpret_cast<HBRUSH>(
-        ::SendMessageW(parent, WM_CTLCOLORBTN, reinterpret_cast<WPARAM>(dc),
-                       reinterpret_cast<LPARAM>(window)));
+    auto background = reinterpret_cast<HBRUSH>(::SendMessageW(
+        parent, WM_CTLCOLORBTN, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(window)));
     ::FillRect(dc, &client, background != nullptr ? background : ::GetSysColorBrush(COLOR_BTNFACE));
 
     const bool down = state.pressed && state.hot;
@@ -135,8 +134,7 @@ LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
-LRESULT CALLBACK SpeedButtonProc(HWND window, UINT message, WPARAM wParam,
-                                 LPARAM lParam) noexcept {
+LRESULT CALLBACK SpeedButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
     try {
         return HandleMessage(window, message, wParam, lParam);
     } catch (...) {
@@ -166,8 +164,6 @@ SpeedButtonClass::~SpeedButtonClass() {
     if (--registrations == 0)
         ::UnregisterClassW(kClassName, instance_);
 }
-
-const wchar_t* SpeedButtonClass::Name() noexcept { return kClassName; }
 
 HWND CreateSpeedButton(HINSTANCE instance, HWND parent, int id, const RECT& bounds,
                        const wchar_t* name, const Picture* glyph) {

@@ -17,8 +17,6 @@ public:
     SpeedButtonClass(const SpeedButtonClass&) = delete;
     SpeedButtonClass& operator=(const SpeedButtonClass&) = delete;
 
-    static const wchar_t* Name() noexcept;
-
 private:
     HINSTANCE instance_;
 };

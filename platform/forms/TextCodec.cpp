@@ -23,8 +23,7 @@ std::string NarrowText(std::wstring_view text, UINT codePage) {
     if (length <= 0)
         return {};
     std::string narrow(static_cast<size_t>(length), '\0');
-    ::WideCharToMultiByte(codePage, 0, text.data(), size, narrow.data(), length, nullptr,
-                          nullptr);
+    ::WideCharToMultiByte(codePage, 0, text.data(), size, narrow.data(), length, nullptr, nullptr);
     return narrow;
 }
 

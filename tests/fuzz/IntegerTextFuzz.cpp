@@ -45,9 +45,14 @@ const char* const kHexDigits = "0123456789abcdef0123456789ABCDEF";
 std::string Spell(FuzzedDataProvider& data) {
     std::string text(data.ConsumeIntegralInRange<size_t>(0, 3), ' ');
     switch (data.ConsumeIntegralInRange(0, 2)) {
-    case 1: text += '+'; break;
-    case 2: text += '-'; break;
-    default: break;
+    case 1:
+        text += '+';
+        break;
+    case 2:
+        text += '-';
+        break;
+    default:
+        break;
     }
     static const char* const kPrefixes[] = {"", "$", "x", "X", "0x", "0X"};
     const char* prefix = kPrefixes[data.ConsumeIntegralInRange<size_t>(0, 5)];
@@ -55,10 +60,17 @@ std::string Spell(FuzzedDataProvider& data) {
     text.append(data.ConsumeIntegralInRange<size_t>(0, 12), '0');
     uint64_t magnitude = data.ConsumeIntegral<uint64_t>();
     switch (data.ConsumeIntegralInRange(0, 3)) { // bias towards the edges
-    case 0: magnitude = 0x7FFFFFFFull + (magnitude % 5) - 2; break;
-    case 1: magnitude = 0xFFFFFFFFull + (magnitude % 5) - 2; break;
-    case 2: magnitude %= 1000; break;
-    default: break;
+    case 0:
+        magnitude = 0x7FFFFFFFull + (magnitude % 5) - 2;
+        break;
+    case 1:
+        magnitude = 0xFFFFFFFFull + (magnitude % 5) - 2;
+        break;
+    case 2:
+        magnitude %= 1000;
+        break;
+    default:
+        break;
     }
     if (*prefix == '\0') {
         text += std::to_string(magnitude);

@@ -9,8 +9,12 @@ bool AllOf(std::string_view s, bool (*accept)(char)) {
     return std::all_of(s.begin(), s.end(), accept);
 }
 
-bool IsDec(char c) { return c >= '0' && c <= '9'; }
-bool IsHex(char c) { return IsDec(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
+bool IsDec(char c) {
+    return c >= '0' && c <= '9';
+}
+bool IsHex(char c) {
+    return IsDec(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+}
 
 std::string_view WithoutLeadingZeros(std::string_view digits) {
     const size_t first = digits.find_first_not_of('0');
@@ -65,8 +69,9 @@ std::optional<int32_t> Value(std::string_view text) {
         if (minus)
             pattern = ~pattern + 1u;
         // Two's complement reading of the 32-bit pattern.
-        return pattern >= 0x80000000u ? static_cast<int32_t>(static_cast<int64_t>(pattern) - 0x100000000LL)
-                                      : static_cast<int32_t>(pattern);
+        return pattern >= 0x80000000u
+                   ? static_cast<int32_t>(static_cast<int64_t>(pattern) - 0x100000000LL)
+                   : static_cast<int32_t>(pattern);
     }
 
     if (body.empty() || !AllOf(body, IsDec))
@@ -84,7 +89,7 @@ Reading ReadInteger(std::string_view text) {
     Reading reading;
     reading.value = Value(text);
     if (!reading.value)
-        reading.message = "'" + std::string(text) + "' is not a valid integer value";
+        reading.message.append("'").append(text).append("' is not a valid integer value");
     return reading;
 }
 

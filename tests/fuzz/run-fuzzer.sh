@@ -14,7 +14,10 @@ work=${FUZZ_WORK:-$PWD}/$name
 mkdir -p "$work/corpus" "$work/crashes"
 options=(-artifact_prefix="$work/crashes/" -print_final_stats=1 -timeout=20)
 [[ -f "$here/$name.dict" ]] && options+=(-dict="$here/$name.dict")
-dirs=("$work/corpus" "$here/corpus/$name" "$here/regressions/$name")
+dirs=("$work/corpus")
+for kept in "$here/corpus/$name" "$here/regressions/$name"; do
+    [[ -d $kept ]] && dirs+=("$kept")
+done
 
 case $mode in
 replay)

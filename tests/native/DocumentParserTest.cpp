@@ -164,8 +164,8 @@ TEST(DocumentParser, RequiresAPageLine) {
 
 TEST(DocumentParser, ChecksActionsAgainstThePlugIn) {
     const std::vector<std::string> offered{"GlimmerboxCreate", "GlimmerboxSetText"};
-    const Document good = ParseDocument(std::string(kHead) + "GlimmerboxSetText \"R1\" \"x\"\n",
-                                        "d.glim");
+    const Document good =
+        ParseDocument(std::string(kHead) + "GlimmerboxSetText \"R1\" \"x\"\n", "d.glim");
     EXPECT_NO_THROW(CheckActions(good, offered));
 
     const Document bad =
@@ -182,9 +182,8 @@ TEST(DocumentParser, ChecksActionsAgainstThePlugIn) {
 }
 
 TEST(DocumentParser, EditedParametersAreWrittenBackIntoTheirLine) {
-    Document document = ParseDocument(std::string(kHead) +
-                                          "# keep me\n"
-                                          "  GlimmerboxSetText \"R1\" \"old\"\n",
+    Document document = ParseDocument(std::string(kHead) + "# keep me\n"
+                                                           "  GlimmerboxSetText \"R1\" \"old\"\n",
                                       "d.glim");
     SetActionParameters(document, 0, "R1", "say \"yes\"");
 
@@ -199,9 +198,7 @@ TEST(DocumentParser, LoadsAndSavesFiles) {
     const auto folder = std::filesystem::temp_directory_path() / "glimmerhost-document-test";
     std::filesystem::create_directories(folder);
     const std::string path = (folder / "doc.glim").string();
-    {
-        std::ofstream(path, std::ios::binary) << kHead << "GlimmerboxSetText \"R1\" \"a\"\n";
-    }
+    { std::ofstream(path, std::ios::binary) << kHead << "GlimmerboxSetText \"R1\" \"a\"\n"; }
     Document document = LoadDocument(path);
     SetActionParameters(document, 0, "R1", "b");
     SaveDocument(document, path);
@@ -214,6 +211,12 @@ TEST(DocumentParser, LoadsAndSavesFiles) {
     } catch (const DocumentError& error) {
         EXPECT_EQ(std::string(error.what()).rfind(missing + ": cannot read the file: ", 0), 0u)
             << error.what();
+    }
+    try {
+        LoadDocument(folder.string());
+        FAIL() << "read a folder";
+    } catch (const DocumentError& error) {
+        EXPECT_EQ(error.Message(), "this is a folder, not a document");
     }
     EXPECT_THROW(SaveDocument(document, (folder / "no" / "such" / "dir.glim").string()),
                  DocumentError);

@@ -10,9 +10,12 @@ namespace {
 using Due = std::vector<std::size_t>;
 
 TEST(DocumentScriptClock, StepsFallDueAfterTheWaitsBeforeThem) {
-    const std::vector<Step> script{ActionStep{"A", "R", "1", 1}, ActionStep{"A", "R", "2", 2},
-                                   WaitStep{500, 3},             ActionStep{"A", "R", "3", 4},
-                                   WaitStep{0, 5},               ActionStep{"A", "R", "4", 6},
+    const std::vector<Step> script{ActionStep{"A", "R", "1", 1},
+                                   ActionStep{"A", "R", "2", 2},
+                                   WaitStep{500, 3},
+                                   ActionStep{"A", "R", "3", 4},
+                                   WaitStep{0, 5},
+                                   ActionStep{"A", "R", "4", 6},
                                    WaitStep{250, 7}};
     ScriptClock clock(script);
     EXPECT_EQ(clock.Length(), 750);

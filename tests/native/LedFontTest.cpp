@@ -54,10 +54,10 @@ TEST(LedFontTest, CyrillicCodePageShowsEveryRussianLetter) {
 
     // Letters shared with the Latin alphabet are drawn the same way, which
     // also shows the bytes map to the right letters.
-    EXPECT_EQ(font[0xC0], font['A']); // А
-    EXPECT_EQ(font[0xD0], font['P']); // Р
-    EXPECT_EQ(font[0xD1], font['C']); // С
-    EXPECT_EQ(font[0xEE], font['o']); // о
+    EXPECT_EQ(font[0xC0], font['A']);  // А
+    EXPECT_EQ(font[0xD0], font['P']);  // Р
+    EXPECT_EQ(font[0xD1], font['C']);  // С
+    EXPECT_EQ(font[0xEE], font['o']);  // о
     EXPECT_NE(font[0xC8], font[0xC9]); // И Й
 }
 

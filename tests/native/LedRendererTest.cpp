@@ -35,12 +35,12 @@ TEST_F(LedRendererTest, LitUnlitAndBackgroundColours) {
     Render();
     const uint32_t on = 0xFF0000, off = 0x302010, back = 0x605040;
 
-    EXPECT_EQ(Dot(2, 0), on);  // the stem of I
+    EXPECT_EQ(Dot(2, 0), on); // the stem of I
     EXPECT_EQ(Dot(2, 3), on);
     EXPECT_EQ(Dot(0, 3), off);
-    EXPECT_EQ(Dot(5, 0), off); // spacing column
+    EXPECT_EQ(Dot(5, 0), off);  // spacing column
     EXPECT_EQ(Dot(50, 6), off); // no character there: unlit dots
-    EXPECT_EQ(At(2, 0), back); // above the centred rows
+    EXPECT_EQ(At(2, 0), back);  // above the centred rows
     EXPECT_EQ(At(2, kHeight - 1), back);
     EXPECT_EQ(At(2, 5), back); // the gap between two rows
 }

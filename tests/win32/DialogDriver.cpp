@@ -1,6 +1,7 @@
 #include "DialogDriver.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace dialog_test {
 namespace {
@@ -8,14 +9,22 @@ namespace {
 constexpr Milliseconds kPoll{10};
 
 struct FindContext {
-    HWND ignore;
+    const std::vector<HWND>* existing;
     HWND found;
 };
 
-BOOL CALLBACK FindCaptionedWindow(HWND window, LPARAM context) {
+BOOL CALLBACK CollectWindow(HWND window, LPARAM context) {
+    reinterpret_cast<std::vector<HWND>*>(context)->push_back(window);
+    return TRUE;
+}
+
+// A visible, captioned top-level window that did not exist before.
+BOOL CALLBACK FindNewCaptionedWindow(HWND window, LPARAM context) {
     auto* find = reinterpret_cast<FindContext*>(context);
     const LONG style = ::GetWindowLongW(window, GWL_STYLE);
-    if (window != find->ignore && ::IsWindowVisible(window) && (style & WS_CAPTION) == WS_CAPTION) {
+    if (::IsWindowVisible(window) && (style & WS_CAPTION) == WS_CAPTION &&
+        std::find(find->existing->begin(), find->existing->end(), window) ==
+            find->existing->end()) {
         find->found = window;
         return FALSE;
     }
@@ -35,7 +44,9 @@ std::wstring ClassOf(HWND window) {
     return buffer;
 }
 
-LPARAM PointParam(int x, int y) { return MAKELPARAM(x, y); }
+LPARAM PointParam(int x, int y) {
+    return MAKELPARAM(x, y);
+}
 
 } // namespace
 
@@ -49,7 +60,9 @@ bool WaitUntil(const std::function<bool()>& condition, Milliseconds timeout) {
     return true;
 }
 
-std::wstring Dialog::Title() const { return WindowText(window_); }
+std::wstring Dialog::Title() const {
+    return WindowText(window_);
+}
 
 SIZE Dialog::ClientSize() const {
     RECT client{};
@@ -71,7 +84,7 @@ std::vector<ControlInfo> Dialog::Controls() const {
 
 HWND Dialog::Control(const std::wstring& className, const std::wstring& text) const {
     for (const ControlInfo& control : Controls())
-        if (_wcsicmp(control.className.c_str(), className.c_str()) == 0 &&
+        if ((className.empty() || _wcsicmp(control.className.c_str(), className.c_str()) == 0) &&
             (text.empty() || control.text == text))
             return control.window;
     return nullptr;
@@ -83,7 +96,9 @@ HWND Dialog::Focus() const {
     return ::GetGUIThreadInfo(uiThread_, &info) ? info.hwndFocus : nullptr;
 }
 
-bool Dialog::IsOpen() const { return ::IsWindow(window_) && ::IsWindowVisible(window_); }
+bool Dialog::IsOpen() const {
+    return ::IsWindow(window_) && ::IsWindowVisible(window_);
+}
 
 void Dialog::PostKey(UINT virtualKey) const {
     HWND target = Focus() != nullptr ? Focus() : window_;
@@ -103,12 +118,17 @@ void Dialog::Click(HWND control) const {
     RECT client{};
     ::GetClientRect(control, &client);
     const LPARAM centre = PointParam(client.right / 2, client.bottom / 2);
-    ::PostMessageW(control, WM_MOUSEMOVE, 0, centre);
-    ::PostMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, centre);
-    ::PostMessageW(control, WM_LBUTTONUP, 0, centre);
+    // Sent, not posted: the click has been handled when this returns.
+    for (auto [message, keys] : {std::pair<UINT, WPARAM>{WM_MOUSEMOVE, 0},
+                                 {WM_LBUTTONDOWN, MK_LBUTTON},
+                                 {WM_LBUTTONUP, 0}})
+        if (!::SendMessageTimeoutW(control, message, keys, centre, SMTO_ABORTIFHUNG, 5000, nullptr))
+            Fail("a click was not handled in time");
 }
 
-void Dialog::PressCloseBox() const { ::PostMessageW(window_, WM_SYSCOMMAND, SC_CLOSE, 0); }
+void Dialog::PressCloseBox() const {
+    ::PostMessageW(window_, WM_SYSCOMMAND, SC_CLOSE, 0);
+}
 
 void Dialog::SetText(HWND control, const std::wstring& text) const {
     if (!::SendMessageTimeoutW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()),
@@ -130,8 +150,12 @@ bool Dialog::WaitClosed(const char* what) const {
     return false;
 }
 
-DialogDriver::DialogDriver(HWND ignore, Script script) : uiThread_(::GetCurrentThreadId()) {
-    worker_ = std::thread([this, ignore, script = std::move(script)] { Run(ignore, script); });
+DialogDriver::DialogDriver(Script script) : uiThread_(::GetCurrentThreadId()) {
+    std::vector<HWND> existing;
+    ::EnumThreadWindows(uiThread_, &CollectWindow, reinterpret_cast<LPARAM>(&existing));
+    worker_ = std::thread([this, existing = std::move(existing), script = std::move(script)] {
+        Run(existing, script);
+    });
 }
 
 void DialogDriver::Finish() {
@@ -140,12 +164,13 @@ void DialogDriver::Finish() {
         worker_.join();
 }
 
-void DialogDriver::Run(HWND ignore, Script script) {
-    FindContext find{ignore, nullptr};
+void DialogDriver::Run(const std::vector<HWND>& existing, const Script& script) {
+    FindContext find{&existing, nullptr};
     WaitUntil(
         [&] {
             find.found = nullptr;
-            ::EnumThreadWindows(uiThread_, &FindCaptionedWindow, reinterpret_cast<LPARAM>(&find));
+            ::EnumThreadWindows(uiThread_, &FindNewCaptionedWindow,
+                                reinterpret_cast<LPARAM>(&find));
             return find.found != nullptr || entryReturned_.load();
         },
         kAppearTimeout);

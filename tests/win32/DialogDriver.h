@@ -40,7 +40,7 @@ public:
     SIZE ClientSize() const;
     // Child windows in z-order (the dialog manager's tab order).
     std::vector<ControlInfo> Controls() const;
-    // The first child with this text (or of this class when text is empty).
+    // The first child of this class (any when empty) with this text (any when empty).
     HWND Control(const std::wstring& className, const std::wstring& text = L"") const;
     HWND Focus() const;
     bool IsOpen() const;
@@ -48,8 +48,8 @@ public:
     // Input, posted as the keyboard and mouse would deliver it.
     void PostKey(UINT virtualKey) const;       // to the focused control
     void PostAltChar(wchar_t character) const; // Alt+character, to the focused control
-    void Click(HWND control) const;
-    void PressCloseBox() const; // the caption's close button
+    void Click(HWND control) const;            // returns once the click has been handled
+    void PressCloseBox() const;                // the caption's close button
     void SetText(HWND control, const std::wstring& text) const;
 
     // Bounded waits; a timeout adds a failure naming `what`.
@@ -63,13 +63,13 @@ private:
     std::vector<std::string>& failures_;
 };
 
-// Starts watching the calling thread for a captioned top-level window other
-// than `ignore`; runs `script` on it from a thread of its own. Call Finish()
-// (or let the destructor do it) once the entry point has returned.
+// Starts watching the calling thread for a new visible, captioned top-level
+// window and runs `script` on it from a thread of its own. Call Finish() (or
+// let the destructor do it) once the entry point has returned.
 class DialogDriver {
 public:
     using Script = std::function<void(Dialog&)>;
-    DialogDriver(HWND ignore, Script script);
+    explicit DialogDriver(Script script);
     ~DialogDriver() { Finish(); }
     DialogDriver(const DialogDriver&) = delete;
     DialogDriver& operator=(const DialogDriver&) = delete;
@@ -81,7 +81,7 @@ public:
     const std::vector<std::string>& Failures() const { return failures_; }
 
 private:
-    void Run(HWND ignore, Script script);
+    void Run(const std::vector<HWND>& existing, const Script& script);
 
     DWORD uiThread_;
     std::atomic<bool> entryReturned_{false};

@@ -111,8 +111,8 @@ bool SaveWindowPng(HWND window, const std::wstring& path) {
     bool captured = false;
     if (memory != nullptr && bitmap != nullptr) {
         HGDIOBJ old = ::SelectObject(memory, bitmap);
-        captured = ::BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY) !=
-                   FALSE;
+        captured =
+            ::BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY) != FALSE;
         ::GdiFlush();
         ::SelectObject(memory, old);
     }
