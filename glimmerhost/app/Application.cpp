@@ -64,13 +64,7 @@ void Application::LoadPlugIn() {
     CheckActions(document_, session_->ActionNames());
 }
 
-int Application::Run() {
-    log_.Line("document       " + document_.path + " (page " +
-              std::to_string(document_.page.width) + " x " + std::to_string(document_.page.height) +
-              ", " + std::to_string(document_.objects.size()) + " objects, " +
-              std::to_string(document_.script.size()) + " script lines)");
-    LoadPlugIn();
-
+void Application::OpenWindow() {
     window_ =
         std::make_unique<MainWindow>(*this, Title(), document_.page.width, document_.page.height);
     for (const auto& line : log_.Lines())
@@ -95,6 +89,16 @@ int Application::Run() {
     };
     window_->Show();
     standin::StandInHost::PumpMessages(100);
+}
+
+int Application::Run() {
+    log_.Line("document       " + document_.path + " (page " +
+              std::to_string(document_.page.width) + " x " + std::to_string(document_.page.height) +
+              ", " + std::to_string(document_.objects.size()) + " objects, " +
+              std::to_string(document_.script.size()) + " script lines)");
+    LoadPlugIn();
+
+    OpenWindow();
 
     if (!options_.dialogsDir.empty()) {
         const bool complete = CaptureDialogs(*session_, document_, options_.dialogsDir, log_);
@@ -124,6 +128,9 @@ void Application::OnTick() {
         recorder_->Advance(elapsed);
     if (options_.Headless()) {
         if (elapsed >= durationMs_ && (recorder_ == nullptr || recorder_->Finished())) {
+            if (!player_->Finished())
+                log_.Line(FormatSeconds(elapsed) + "  the run ends before the script does (" +
+                          std::to_string(durationMs_) + " ms)");
             if (recorder_ != nullptr)
                 log_.Line(FormatSeconds(elapsed) + "  wrote " +
                           std::to_string(recorder_->Written()) + " frames to " +

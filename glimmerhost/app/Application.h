@@ -40,6 +40,9 @@ private:
     void OnFailure(const std::string& what) override;
 
     void LoadPlugIn();
+    // Shows the page with its objects, the script and the log; the object
+    // picker of the host lists the page's objects.
+    void OpenWindow();
     std::wstring Title() const;
     std::vector<std::wstring> ScriptLines() const;
     void Quit(int exitCode);

@@ -128,6 +128,7 @@ TEST_P(AboutBoxTest, EachShowingIsAFreshWindowFreedWhenItCloses) {
         {"Enter on OK", [](Dialog& dialog) { dialog.PostKey(VK_RETURN); }},
     };
     const long liveBlocks = host.LiveBlocks();
+    const int windows = ThreadWindowCount();
     for (const Showing& showing : showings) {
         SCOPED_TRACE(showing.name);
         bool openAfterEsc = false;
@@ -141,6 +142,7 @@ TEST_P(AboutBoxTest, EachShowingIsAFreshWindowFreedWhenItCloses) {
         EXPECT_TRUE(openAfterEsc) << "Esc closed the About box";
         EXPECT_NE(box, nullptr);
         EXPECT_FALSE(::IsWindow(box));
+        EXPECT_EQ(ThreadWindowCount(), windows);
         EXPECT_TRUE(::IsWindowEnabled(host.HostWindow()));
     }
     EXPECT_EQ(host.LiveBlocks(), liveBlocks) << "the logo's block was not freed";

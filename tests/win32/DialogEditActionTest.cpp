@@ -294,6 +294,7 @@ TEST_P(EditDialogTest, OnlyOKWritesFreshBlocksAndEveryOtherEndingLeavesTheParame
         Params params("Rectangle1", "Value1");
         char* const before[2] = {params.blocks[0], params.blocks[1]};
         const long liveBlocks = host.LiveBlocks();
+        const int windows = ThreadWindowCount();
         const bool result = Edit(3, params, [&](Dialog& dialog) {
             const EditControls found = Find(dialog);
             if (ending.typesNewTexts) {
@@ -305,6 +306,7 @@ TEST_P(EditDialogTest, OnlyOKWritesFreshBlocksAndEveryOtherEndingLeavesTheParame
         });
         EXPECT_EQ(result, ending.confirms);
         EXPECT_EQ(host.LiveBlocks(), liveBlocks);
+        EXPECT_EQ(ThreadWindowCount(), windows) << "a window of the dialog was left behind";
         if (ending.confirms) {
             EXPECT_NE(params.blocks[0], before[0]);
             EXPECT_NE(params.blocks[1], before[1]);
@@ -466,12 +468,14 @@ TEST_P(EditDialogTest, ARefusedWindowOrBlockShowsNothingOrWritesNothing) {
         host.FailWindowCreations(1);
         Params params("Rectangle1", "Value1");
         char* const before = params.blocks[0];
+        const int windows = ThreadWindowCount();
         bool saw = true;
         const bool result = Edit(
             1, params, [&](Dialog& dialog) { dialog.Fail("a dialog appeared"); }, &saw);
         EXPECT_FALSE(result);
         EXPECT_FALSE(saw);
         EXPECT_EQ(params.blocks[0], before);
+        EXPECT_EQ(ThreadWindowCount(), windows) << "the half-built dialog was left behind";
         EXPECT_TRUE(::IsWindowEnabled(host.HostWindow()));
     }
     {

@@ -84,6 +84,18 @@ protected:
     standin::StandInHost host{testing_support::PlugInPath(GetParam().name)};
 };
 
+inline BOOL CALLBACK CountWindow(HWND, LPARAM counter) {
+    ++*reinterpret_cast<int*>(counter);
+    return TRUE;
+}
+
+// How many top-level windows the calling thread has, hidden ones included.
+inline int ThreadWindowCount() {
+    int count = 0;
+    ::EnumThreadWindows(::GetCurrentThreadId(), &CountWindow, reinterpret_cast<LPARAM>(&count));
+    return count;
+}
+
 // Reports what a driver saw go wrong as failures of the running test.
 template <typename Driver> void ReportDriverFailures(const Driver& driver) {
     for (const std::string& failure : driver.Failures())

@@ -174,6 +174,36 @@ TEST(Glimmerhost, RunsTheScriptAndLogsResultsAndVariables) {
     EXPECT_NE(run.out.find("document closed (host message 2)"), std::string::npos) << run.out;
 }
 
+// Under a Russian locale the plug-in reads code page 1251: UTF-8 texts of the
+// document reach it as 1251 and what it writes back is shown as UTF-8 again.
+TEST(Glimmerhost, CyrillicTextsPassThroughCodePage1251) {
+    if (::GetACP() != 1251)
+        GTEST_SKIP() << "needs code page 1251 (LANG=ru_RU.UTF-8)";
+    const std::wstring dir = WorkDir(L"cp1251");
+    const std::wstring document = WriteDocument(dir, "page 200 60 #000000\n"
+                                                     "rectangle \"Табло\" 0 0 200 30 #000000\n"
+                                                     "rectangle \"Пусто\" 0 30 200 30 #000000\n"
+                                                     "GlimmerboxCreate \"Табло\" \"[Табло]\"\n"
+                                                     "GlimmerboxSetText \"Табло\" \"ПРИВЕТ\"\n"
+                                                     "GlimmerboxScroll \"Пусто\" \"1\"\n"
+                                                     "GlimmerboxCreate \"Табло\" \"\"\n");
+    const RunResult run = RunGlimmerhost(
+        {L"--plugin", testing_support::PlugInPath(L"ru"), L"--duration", L"200", document});
+
+    EXPECT_EQ(run.exitCode, 0u) << run.err;
+    const std::vector<std::string> expected{
+        "line 4 GlimmerboxCreate -> true",
+        "line 5 GlimmerboxSetText -> true",
+        "line 6 GlimmerboxScroll -> false",
+        "set [GlimmerboxLastError] = \"There is no control attached to an object named "
+        "Пусто.\"",
+        "line 7 GlimmerboxCreate -> true",
+        "set [Табло] = \"\"",
+    };
+    EXPECT_EQ(Transcript(run.out), expected) << run.out;
+    EXPECT_NE(run.out.find("Создать светодиодный экран."), std::string::npos) << run.out;
+}
+
 struct BadInput {
     const char* label;
     const char* document; // nullptr: no document file is written
