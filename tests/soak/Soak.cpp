@@ -94,6 +94,10 @@ public:
         host_.InitPlugIn();
         host_.RegisterPlugIn();
         host_.RegisterInterfaceAccess();
+        // The handle of an object window the host has since destroyed.
+        staleHandle_ =
+            std::to_string(reinterpret_cast<uintptr_t>(host_.AddObject("Stale", 0, 0, 10, 10)));
+        host_.DestroyObject("Stale");
     }
 
     int Run() {
@@ -140,9 +144,10 @@ public:
         const double seconds =
             std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         std::printf(
-            "soak: %ld creates, %ld texts (largest %zu bytes), %ld message-2 cycles, %ld objects "
-            "destroyed by the host, %zu GDI objects created by the plug-in, %.1f s\n",
-            creates_, texts_, largestText_, cyclesDone_, objectsDestroyed_, gdi_.Created(),
+            "soak: %ld creates (%ld more failed on an injected fault), %ld texts (largest %zu "
+            "bytes), %ld message-2 cycles, %ld objects destroyed by the host, %zu GDI objects "
+            "created by the plug-in, %.1f s\n",
+            creates_, faults_, texts_, largestText_, cyclesDone_, objectsDestroyed_, gdi_.Created(),
             seconds);
         if (gdi != 0)
             std::printf("soak: GDI objects still held: %s\n", gdi_.Describe().c_str());
@@ -292,6 +297,47 @@ private:
         return reference::ReadInteger(delay.empty() ? "100" : delay).message;
     }
 
+    // Now and then a create meets a fault: the heap refuses its block, the
+    // system refuses one of the display's two windows, or the host answers
+    // the window request with something unusable. Answers the error the
+    // create must report, or nothing when no fault was set up.
+    std::string InjectCreateFault(const std::string& name) {
+        switch (Below(48)) {
+        case 0:
+            host_.FailGlobalAllocs(1);
+            return "Not enough memory for a text of " + std::to_string(name.size()) + " bytes";
+        case 1:
+            host_.FailWindowCreations(1);
+            return "Cannot create the display window (system error 8)";
+        case 2:
+            host_.FailWindowCreations(1, 1);
+            return "Cannot create the LED display window (system error 8)";
+        case 3:
+            host_.SetAnswer(7, {standin::RequestAnswer::Mode::Text, "0", true});
+            return "An object named " + name + " does not exist.";
+        case 4:
+            host_.SetAnswer(7, {standin::RequestAnswer::Mode::NullText, "", true});
+            return "'' is not a valid integer value";
+        case 5:
+            host_.SetAnswer(7, {standin::RequestAnswer::Mode::Text, "4294967296", true});
+            return "'4294967296' is not a valid integer value";
+        case 6:
+            host_.SetAnswer(7, {standin::RequestAnswer::Mode::Text, staleHandle_, true});
+            return "Cannot attach a display to the object named " + name + ": its window handle " +
+                   staleHandle_ + " names no window.";
+        default:
+            return {};
+        }
+    }
+
+    void EndCreateFault() {
+        if (host_.PendingGlobalAllocFailures() != 0 || host_.PendingWindowCreationFailures() != 0)
+            Mismatch("a fault set up for a create was not met");
+        host_.FailGlobalAllocs(0);
+        host_.FailWindowCreations(0);
+        host_.SetAnswer(7, {});
+    }
+
     void RandomAction() {
         const int object = static_cast<int>(Below(kObjects));
         ObjectState& state = objects_[static_cast<size_t>(object)];
@@ -301,9 +347,16 @@ private:
             const std::string variable =
                 OneIn(3) ? std::string() : "[SoakVar" + std::to_string(object) + "]";
             const std::string previous = state.listed ? state.variable : std::string();
-            Expect(kCreate, name, variable, true, {});
+            const std::string error = InjectCreateFault(name);
+            faults_ += error.empty() ? 0 : 1;
+            Expect(kCreate, name, variable, error.empty(), error);
+            EndCreateFault();
             if (!previous.empty() && host_.Variable(previous).value_or("") != "")
                 Mismatch("the variable " + previous + " of a replaced display was not emptied");
+            if (!error.empty()) {
+                state = {}; // the old display went before the failure
+                return;
+            }
             if (!variable.empty())
                 host_.SetVariableValue(variable, "live");
             state = {true, true, variable};
@@ -371,6 +424,8 @@ private:
     size_t largestText_ = 0;
     long cyclesDone_ = 0;
     long objectsDestroyed_ = 0;
+    std::string staleHandle_;
+    long faults_ = 0;
 };
 
 } // namespace
