@@ -154,28 +154,21 @@ BOOL WINAPI HookKillTimer(HWND window, UINT_PTR id) {
     return ::KillTimer(window, id);
 }
 
-HWND WINAPI HookCreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD style,
-                                int x, int y, int width, int height, HWND parent, HMENU menu,
-                                HINSTANCE instance, LPVOID param) {
+// Window creation, refused when the host plans a failure. One template
+// serves the ANSI and the Unicode entry.
+template <typename Char,
+          HWND(WINAPI* Create)(DWORD, const Char*, const Char*, DWORD, int, int, int, int, HWND,
+                               HMENU, HINSTANCE, LPVOID)>
+HWND WINAPI HookCreateWindowEx(DWORD exStyle, const Char* className, const Char* windowName,
+                               DWORD style, int x, int y, int width, int height, HWND parent,
+                               HMENU menu, HINSTANCE instance, LPVOID param) {
     StandInHost* host = StandInHost::Current();
     if (host != nullptr && host->TakeWindowCreationFailure()) {
         ::SetLastError(ERROR_NOT_ENOUGH_MEMORY);
         return nullptr;
     }
-    return ::CreateWindowExW(exStyle, className, windowName, style, x, y, width, height, parent,
-                             menu, instance, param);
-}
-
-HWND WINAPI HookCreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style,
-                                int x, int y, int width, int height, HWND parent, HMENU menu,
-                                HINSTANCE instance, LPVOID param) {
-    StandInHost* host = StandInHost::Current();
-    if (host != nullptr && host->TakeWindowCreationFailure()) {
-        ::SetLastError(ERROR_NOT_ENOUGH_MEMORY);
-        return nullptr;
-    }
-    return ::CreateWindowExA(exStyle, className, windowName, style, x, y, width, height, parent,
-                             menu, instance, param);
+    return Create(exStyle, className, windowName, style, x, y, width, height, parent, menu,
+                  instance, param);
 }
 
 template <typename Fn> const void* AsAddress(Fn fn) { return reinterpret_cast<const void*>(fn); }
@@ -192,8 +185,8 @@ void HookPlugInImports(HMODULE module) {
         {"KERNEL32.dll", "GlobalFree", AsAddress(&HookGlobalFree)},
         {"USER32.dll", "SetTimer", AsAddress(&HookSetTimer)},
         {"USER32.dll", "KillTimer", AsAddress(&HookKillTimer)},
-        {"USER32.dll", "CreateWindowExW", AsAddress(&HookCreateWindowExW)},
-        {"USER32.dll", "CreateWindowExA", AsAddress(&HookCreateWindowExA)},
+        {"USER32.dll", "CreateWindowExW", AsAddress(&HookCreateWindowEx<wchar_t, &::CreateWindowExW>)},
+        {"USER32.dll", "CreateWindowExA", AsAddress(&HookCreateWindowEx<char, &::CreateWindowExA>)},
     };
     for (const auto& hook : hooks)
         PatchImport(module, hook.dll, hook.function, hook.hook);

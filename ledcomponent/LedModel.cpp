@@ -18,7 +18,9 @@ LedGeometry ComputeGeometry(int clientWidth, int clientHeight, LedFrameStyle fra
     // Centre the dots themselves: the last row has no gap below it.
     const int rowsHeight = kGlyphRows * g.pitch - gap;
     g.top = g.ContentTop() + (contentHeight - rowsHeight) / 2;
-    g.visibleColumns = (contentWidth + g.pitch - 1) / g.pitch;
+    // In 64 bits: a client area near INT_MAX wide must not overflow.
+    g.visibleColumns =
+        static_cast<int>((static_cast<long long>(contentWidth) + g.pitch - 1) / g.pitch);
     return g;
 }
 

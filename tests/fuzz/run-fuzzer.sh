@@ -29,8 +29,17 @@ fuzz)
     if ((status != 0)); then
         for crash in "$work"/crashes/*; do
             [[ -e $crash ]] || continue
-            echo "kept failing input: $crash"
-            echo "  keep it with: cp '$crash' '$here/regressions/$name/'"
+            known=""
+            for kept in "$here/regressions/$name"/*; do
+                [[ -f $kept ]] && cmp -s "$crash" "$kept" && known=$kept
+            done
+            if [[ -n $known ]]; then
+                echo "failing input: the kept regression input $known"
+                rm -f "$crash"
+            else
+                echo "new failing input: $crash"
+                echo "  keep it with: cp '$crash' '$here/regressions/$name/'"
+            fi
         done
     fi
     exit $status

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include <functional>
 #include <string>
 
@@ -54,6 +56,8 @@ TEST(LedGeometryTest, DotsScaleWithTheHeightAndAreCentredVertically) {
         {10, 7, LedFrameStyle::None, 1, 1, 0, 10},
         {10, 3, LedFrameStyle::None, 1, 1, -2, 10}, // too low: rows cut off above and below
         {0, 0, LedFrameStyle::None, 1, 1, -3, 0},
+        // The largest client area: no arithmetic may overflow.
+        {INT_MAX, INT_MAX, LedFrameStyle::None, 306783378, 255652815, 25565282, 8},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.width << "x" << c.height);

@@ -2,6 +2,9 @@
 
 #include "ImportPatch.h"
 
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
 #include <map>
 #include <vector>
 
@@ -126,6 +129,70 @@ BOOL WINAPI HookDeleteDC(HDC dc) {
     return done;
 }
 
+// --- C heap accounting ----------------------------------------------------------
+
+struct HeapBlocks {
+    std::map<uintptr_t, size_t> live; // by address
+    size_t bytes = 0;
+    size_t allocations = 0;
+};
+HeapBlocks* heapBlocks = nullptr;
+
+uintptr_t AddressOf(const void* block) {
+    return reinterpret_cast<uintptr_t>(block);
+}
+
+void Took(uintptr_t block, size_t size) {
+    if (heapBlocks == nullptr || block == 0)
+        return;
+    heapBlocks->live[block] = size;
+    heapBlocks->bytes += size;
+    ++heapBlocks->allocations;
+}
+
+void Gave(uintptr_t block) {
+    if (heapBlocks == nullptr || block == 0)
+        return;
+    const auto it = heapBlocks->live.find(block);
+    if (it == heapBlocks->live.end())
+        return; // not one we saw handed out (made before the hooks)
+    heapBlocks->bytes -= it->second;
+    heapBlocks->live.erase(it);
+}
+
+void* __cdecl HookMalloc(size_t size) {
+    void* block = std::malloc(size);
+    Took(AddressOf(block), size);
+    return block;
+}
+void* __cdecl HookCalloc(size_t count, size_t size) {
+    void* block = std::calloc(count, size);
+    Took(AddressOf(block), count * size);
+    return block;
+}
+// Only the old block's address is kept, as a number, to find its record;
+// GCC still takes that for a use after realloc.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wuse-after-free"
+void* __cdecl HookRealloc(void* old, size_t size) {
+    const uintptr_t oldAddress = AddressOf(old);
+    void* block = std::realloc(old, size);
+    if (block != nullptr || size == 0)
+        Gave(oldAddress);
+    Took(AddressOf(block), size);
+    return block;
+}
+#pragma GCC diagnostic pop
+char* __cdecl HookStrdup(const char* text) {
+    char* copy = ::_strdup(text);
+    Took(AddressOf(copy), copy != nullptr ? std::strlen(copy) + 1 : 0);
+    return copy;
+}
+void __cdecl HookFree(void* block) {
+    Gave(AddressOf(block));
+    std::free(block);
+}
+
 template <typename Fn> const void* AsAddress(Fn fn) {
     return reinterpret_cast<const void*>(fn);
 }
@@ -213,6 +280,35 @@ std::string GdiAccounting::Describe() const {
     for (const auto& kind : kinds)
         text += (text.empty() ? "" : ", ") + std::to_string(kind.second) + " " + kind.first;
     return text.empty() ? "none" : text;
+}
+
+CHeapAccounting::CHeapAccounting(HMODULE plugIn) {
+    heapBlocks = new HeapBlocks;
+    const struct {
+        const char* function;
+        const void* hook;
+    } hooks[] = {
+        {"malloc", AsAddress(&HookMalloc)},   {"calloc", AsAddress(&HookCalloc)},
+        {"realloc", AsAddress(&HookRealloc)}, {"_strdup", AsAddress(&HookStrdup)},
+        {"free", AsAddress(&HookFree)},
+    };
+    for (const auto& hook : hooks)
+        standin::PatchImport(plugIn, "msvcrt.dll", hook.function, hook.hook);
+}
+
+CHeapAccounting::~CHeapAccounting() {
+    delete heapBlocks;
+    heapBlocks = nullptr;
+}
+
+size_t CHeapAccounting::LiveBlocks() const {
+    return heapBlocks->live.size();
+}
+size_t CHeapAccounting::LiveBytes() const {
+    return heapBlocks->bytes;
+}
+size_t CHeapAccounting::Allocations() const {
+    return heapBlocks->allocations;
 }
 
 } // namespace census

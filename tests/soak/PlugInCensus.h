@@ -1,7 +1,7 @@
 // Counts what a loaded plug-in holds of the system's objects, from outside:
-// its windows (found by enumeration) and the GDI objects it created and has
-// not deleted (accounted through hooks in its import table, since Wine's
-// GetGuiResources answers 0 for every process).
+// its windows (found by enumeration), the GDI objects it created and has not
+// deleted (accounted through hooks in its import table, since Wine's
+// GetGuiResources answers 0 for every process) and its C heap blocks.
 #pragma once
 
 #include <windows.h>
@@ -50,6 +50,21 @@ public:
     size_t Deleted() const;
     // "n bitmap, m DC, ..." for the live handles.
     std::string Describe() const;
+};
+
+// Hooks the plug-in's C heap imports (malloc, calloc, realloc, _strdup,
+// free), through which all its C++ allocations go, and keeps the blocks it
+// holds. One at a time.
+class CHeapAccounting {
+public:
+    explicit CHeapAccounting(HMODULE plugIn);
+    ~CHeapAccounting();
+    CHeapAccounting(const CHeapAccounting&) = delete;
+    CHeapAccounting& operator=(const CHeapAccounting&) = delete;
+
+    size_t LiveBlocks() const;
+    size_t LiveBytes() const;
+    size_t Allocations() const; // every block handed out so far
 };
 
 } // namespace census

@@ -87,7 +87,8 @@ struct ObjectState {
 class Soak {
 public:
     explicit Soak(const Options& options)
-        : options_(options), rng_(options.seed), host_(options.plugIn), gdi_(host_.Module()) {
+        : options_(options), rng_(options.seed), host_(options.plugIn), gdi_(host_.Module()),
+          heap_(host_.Module()) {
         host_.ShowHostWindow(820, 260);
         for (int i = 0; i < kObjects; ++i)
             AddObject(i);
@@ -98,6 +99,16 @@ public:
         staleHandle_ =
             std::to_string(reinterpret_cast<uintptr_t>(host_.AddObject("Stale", 0, 0, 10, 10)));
         host_.DestroyObject("Stale");
+        // A first display, a failure and host message 2 let the plug-in and
+        // its runtime make whatever they keep for good (the font, the
+        // unwinder's tables at the first exception), so that what it holds
+        // afterwards is the baseline of its C heap.
+        host_.ExecAction(kCreate, BaseName(0), "");
+        host_.ExecAction(kSetText, BaseName(0), "WARM-UP");
+        host_.ExecAction(kFontColor, BaseName(0), "not valid");
+        StandInHost::PumpMessages(20);
+        host_.Message(2);
+        heapBaseline_ = {heap_.LiveBlocks(), heap_.LiveBytes()};
     }
 
     int Run() {
@@ -151,6 +162,14 @@ public:
             seconds);
         if (gdi != 0)
             std::printf("soak: GDI objects still held: %s\n", gdi_.Describe().c_str());
+        const HeapFigure heapEnd{heap_.LiveBlocks(), heap_.LiveBytes()};
+        std::printf("soak: the plug-in's C heap: %zu blocks (%zu bytes) held after the warm-up, "
+                    "%zu blocks (%zu bytes) at the end, %zu allocations in all\n",
+                    heapBaseline_.blocks, heapBaseline_.bytes, heapEnd.blocks, heapEnd.bytes,
+                    heap_.Allocations());
+        if (heapEnd.blocks > heapBaseline_.blocks)
+            Mismatch("the plug-in's C heap grew by " +
+                     std::to_string(heapEnd.blocks - heapBaseline_.blocks) + " blocks");
         if (mismatches_ != 0)
             std::printf("soak: %ld wrong answers (the first are listed above)\n", mismatches_);
         std::printf("soak: %ld actions, %d windows, %zu GDI objects, %ld blocks leaked\n",
@@ -417,6 +436,12 @@ private:
     std::mt19937 rng_;
     StandInHost host_;
     census::GdiAccounting gdi_;
+    census::CHeapAccounting heap_;
+    struct HeapFigure {
+        size_t blocks = 0;
+        size_t bytes = 0;
+    };
+    HeapFigure heapBaseline_;
     ObjectState objects_[kObjects];
     long mismatches_ = 0;
     long creates_ = 0;

@@ -11,11 +11,9 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <map>
 #include <memory>
 #include <string>
-#include <vector>
 
 namespace {
 
