@@ -156,9 +156,8 @@ BOOL WINAPI HookKillTimer(HWND window, UINT_PTR id) {
 
 // Window creation, refused when the host plans a failure. One template
 // serves the ANSI and the Unicode entry.
-template <typename Char,
-          HWND(WINAPI* Create)(DWORD, const Char*, const Char*, DWORD, int, int, int, int, HWND,
-                               HMENU, HINSTANCE, LPVOID)>
+template <typename Char, HWND(WINAPI* Create)(DWORD, const Char*, const Char*, DWORD, int, int, int,
+                                              int, HWND, HMENU, HINSTANCE, LPVOID)>
 HWND WINAPI HookCreateWindowEx(DWORD exStyle, const Char* className, const Char* windowName,
                                DWORD style, int x, int y, int width, int height, HWND parent,
                                HMENU menu, HINSTANCE instance, LPVOID param) {
@@ -171,7 +170,9 @@ HWND WINAPI HookCreateWindowEx(DWORD exStyle, const Char* className, const Char*
                   instance, param);
 }
 
-template <typename Fn> const void* AsAddress(Fn fn) { return reinterpret_cast<const void*>(fn); }
+template <typename Fn> const void* AsAddress(Fn fn) {
+    return reinterpret_cast<const void*>(fn);
+}
 
 } // namespace
 
@@ -185,7 +186,8 @@ void HookPlugInImports(HMODULE module) {
         {"KERNEL32.dll", "GlobalFree", AsAddress(&HookGlobalFree)},
         {"USER32.dll", "SetTimer", AsAddress(&HookSetTimer)},
         {"USER32.dll", "KillTimer", AsAddress(&HookKillTimer)},
-        {"USER32.dll", "CreateWindowExW", AsAddress(&HookCreateWindowEx<wchar_t, &::CreateWindowExW>)},
+        {"USER32.dll", "CreateWindowExW",
+         AsAddress(&HookCreateWindowEx<wchar_t, &::CreateWindowExW>)},
         {"USER32.dll", "CreateWindowExA", AsAddress(&HookCreateWindowEx<char, &::CreateWindowExA>)},
     };
     for (const auto& hook : hooks)

@@ -35,14 +35,15 @@ int PatchImport(HMODULE module, const char* dll, const char* function, const voi
         if (_stricmp(AtRva<const char>(module, descriptor->Name), dll) != 0)
             continue;
         auto* slots = AtRva<IMAGE_THUNK_DATA>(module, descriptor->FirstThunk);
-        const auto* names = descriptor->OriginalFirstThunk != 0
-                                ? AtRva<const IMAGE_THUNK_DATA>(module, descriptor->OriginalFirstThunk)
-                                : slots;
+        const auto* names =
+            descriptor->OriginalFirstThunk != 0
+                ? AtRva<const IMAGE_THUNK_DATA>(module, descriptor->OriginalFirstThunk)
+                : slots;
         for (; names->u1.AddressOfData != 0; ++names, ++slots) {
             if (IMAGE_SNAP_BY_ORDINAL(names->u1.Ordinal))
                 continue;
-            const auto* byName =
-                AtRva<const IMAGE_IMPORT_BY_NAME>(module, static_cast<DWORD>(names->u1.AddressOfData));
+            const auto* byName = AtRva<const IMAGE_IMPORT_BY_NAME>(
+                module, static_cast<DWORD>(names->u1.AddressOfData));
             if (std::strcmp(reinterpret_cast<const char*>(byName->Name), function) == 0) {
                 WriteSlot(reinterpret_cast<ULONG_PTR*>(&slots->u1.Function), replacement);
                 ++patched;

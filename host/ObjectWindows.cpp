@@ -24,7 +24,9 @@ LRESULT CALLBACK ObjectWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
     }
 }
 
-HINSTANCE ThisModule() { return ::GetModuleHandleW(nullptr); }
+HINSTANCE ThisModule() {
+    return ::GetModuleHandleW(nullptr);
+}
 
 void RegisterClasses() {
     static bool registered = false;
@@ -63,8 +65,8 @@ HWND CreateObjectWindow(HWND page, const std::string& name, int x, int y, int wi
                         COLORREF fill) {
     RegisterClasses();
     HWND window = ::CreateWindowExW(0, kObjectWindowClass, Widen(name).c_str(),
-                                    WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, x,
-                                    y, width, height, page, nullptr, ThisModule(), nullptr);
+                                    WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, x, y,
+                                    width, height, page, nullptr, ThisModule(), nullptr);
     if (window != nullptr)
         ::SetWindowLongPtrW(window, 0, static_cast<LONG_PTR>(fill));
     return window;

@@ -25,7 +25,9 @@ bool EqualIgnoringAsciiCase(const std::string& a, const std::string& b) {
 
 } // namespace
 
-StandInHost* StandInHost::Current() { return currentHost; }
+StandInHost* StandInHost::Current() {
+    return currentHost;
+}
 
 StandInHost::StandInHost(const std::wstring& plugInPath) {
     if (currentHost != nullptr)
@@ -106,14 +108,18 @@ bool StandInHost::EditAction(int32_t id, std::string& objectName, std::string& v
     return result != 0;
 }
 
-void StandInHost::About() { entries_.nbAbout(); }
-void StandInHost::Message(int32_t code) { entries_.nbMessage(code); }
+void StandInHost::About() {
+    entries_.nbAbout();
+}
+void StandInHost::Message(int32_t code) {
+    entries_.nbMessage(code);
+}
 
 void StandInHost::ShowHostWindow(int width, int height) {
     RECT frame{0, 0, width, height};
     ::AdjustWindowRectEx(&frame, WS_OVERLAPPEDWINDOW, FALSE, 0);
-    ::SetWindowPos(hostWindow_, nullptr, 40, 40, frame.right - frame.left,
-                   frame.bottom - frame.top, SWP_NOZORDER);
+    ::SetWindowPos(hostWindow_, nullptr, 40, 40, frame.right - frame.left, frame.bottom - frame.top,
+                   SWP_NOZORDER);
     ::ShowWindow(hostWindow_, SW_SHOW);
     ::SetForegroundWindow(hostWindow_);
     ::SetActiveWindow(hostWindow_);
@@ -199,9 +205,15 @@ bool StandInHost::TakeFailure(FaultPlan& plan) {
     return true;
 }
 
-bool StandInHost::TakeGlobalAllocFailure() { return TakeFailure(failGlobalAllocs_); }
-bool StandInHost::TakeTimerFailure() { return TakeFailure(failTimers_); }
-bool StandInHost::TakeWindowCreationFailure() { return TakeFailure(failWindowCreations_); }
+bool StandInHost::TakeGlobalAllocFailure() {
+    return TakeFailure(failGlobalAllocs_);
+}
+bool StandInHost::TakeTimerFailure() {
+    return TakeFailure(failTimers_);
+}
+bool StandInHost::TakeWindowCreationFailure() {
+    return TakeFailure(failWindowCreations_);
+}
 
 void StandInHost::PumpMessages(DWORD milliseconds) {
     const ULONGLONG deadline = ::GetTickCount64() + milliseconds;
@@ -222,8 +234,8 @@ void StandInHost::PumpMessages(DWORD milliseconds) {
 std::wstring Widen(const std::string& text, UINT codePage) {
     if (text.empty())
         return {};
-    const int length = ::MultiByteToWideChar(codePage, 0, text.data(),
-                                             static_cast<int>(text.size()), nullptr, 0);
+    const int length =
+        ::MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
     std::wstring wide(static_cast<size_t>(length), L'\0');
     ::MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), wide.data(),
                           length);
@@ -233,9 +245,8 @@ std::wstring Widen(const std::string& text, UINT codePage) {
 std::string Narrow(const std::wstring& text, UINT codePage) {
     if (text.empty())
         return {};
-    const int length = ::WideCharToMultiByte(codePage, 0, text.data(),
-                                             static_cast<int>(text.size()), nullptr, 0, nullptr,
-                                             nullptr);
+    const int length = ::WideCharToMultiByte(
+        codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
     std::string narrow(static_cast<size_t>(length), '\0');
     ::WideCharToMultiByte(codePage, 0, text.data(), static_cast<int>(text.size()), narrow.data(),
                           length, nullptr, nullptr);

@@ -84,7 +84,7 @@ public:
     HMODULE Module() const { return module_; }
     const PlugInEntries& Entries() const { return entries_; }
     PlugInIdentity InitPlugIn(int32_t hostValue = 0);
-    void RegisterPlugIn();                        // AddAction and SetVariable
+    void RegisterPlugIn(); // AddAction and SetVariable
     void RegisterInterfaceAccess(bool present = true);
     bool ExecAction(int32_t id, const std::string& objectName, const std::string& value);
     // Edits the two texts in place, as the host would; answers the plug-in's result.

@@ -15,7 +15,9 @@ int HexDigitValue(char c) noexcept {
     return -1;
 }
 
-bool IsDecimalDigit(char c) noexcept { return c >= '0' && c <= '9'; }
+bool IsDecimalDigit(char c) noexcept {
+    return c >= '0' && c <= '9';
+}
 
 // Length of the hexadecimal prefix at the start of `rest`, or 0 when there is none.
 size_t HexPrefixLength(std::string_view rest) noexcept {
@@ -89,8 +91,8 @@ std::optional<int32_t> TryStrToInt(std::string_view text) noexcept {
     const uint64_t limit = negative ? uint64_t{2147483648u} : uint64_t{2147483647u};
     if (*magnitude > limit)
         return std::nullopt;
-    const int64_t value = negative ? -static_cast<int64_t>(*magnitude)
-                                   : static_cast<int64_t>(*magnitude);
+    const int64_t value =
+        negative ? -static_cast<int64_t>(*magnitude) : static_cast<int64_t>(*magnitude);
     return static_cast<int32_t>(value);
 }
 

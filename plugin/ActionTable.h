@@ -14,10 +14,10 @@ namespace glimmerbox {
 using ActionHandler = bool (*)(const std::string& objectName, const std::string& value);
 
 struct ActionRow {
-    int32_t id;           // 0 heads a group
-    int32_t kindsLast;    // index of the kinds array's last element
-    int32_t count;        // number of parameters
-    uint8_t kinds[2];     // parameter kinds; a group row passes one 0
+    int32_t id;            // 0 heads a group
+    int32_t kindsLast;     // index of the kinds array's last element
+    int32_t count;         // number of parameters
+    uint8_t kinds[2];      // parameter kinds; a group row passes one 0
     ActionHandler handler; // null on group rows
 };
 

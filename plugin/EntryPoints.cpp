@@ -34,7 +34,9 @@ template <typename Body, typename Result> Result Guarded(Body body, Result onFai
     }
 }
 
-uint8_t AsHostBoolean(bool value) { return value ? 1 : 0; }
+uint8_t AsHostBoolean(bool value) {
+    return value ? 1 : 0;
+}
 
 } // namespace
 } // namespace glimmerbox
@@ -83,7 +85,8 @@ GLIMMERBOX_EXPORT void __stdcall nbInitPlugIn(int32_t hostValue, HostString* tit
         const struct {
             HostString* variable;
             const char* text;
-        } identity[] = {{title, PlugInTitle}, {publisher, PlugInPublisher}, {hint, kEdition.plugInHint}};
+        } identity[] = {
+            {title, PlugInTitle}, {publisher, PlugInPublisher}, {hint, kEdition.plugInHint}};
         for (const auto& item : identity)
             if (item.variable != nullptr)
                 AssignHostString(*item.variable, item.text);

@@ -7,8 +7,12 @@
 namespace glimmerbox {
 namespace {
 
-void* GlobalHeapAllocate(size_t bytes) { return ::GlobalAlloc(GMEM_FIXED, bytes); }
-void GlobalHeapRelease(void* block) { ::GlobalFree(static_cast<HGLOBAL>(block)); }
+void* GlobalHeapAllocate(size_t bytes) {
+    return ::GlobalAlloc(GMEM_FIXED, bytes);
+}
+void GlobalHeapRelease(void* block) {
+    ::GlobalFree(static_cast<HGLOBAL>(block));
+}
 
 } // namespace
 

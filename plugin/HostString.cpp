@@ -27,6 +27,8 @@ void ReleaseHostString(HostString& variable) noexcept {
     variable = nullptr;
 }
 
-std::string HostStringText(const char* variable) { return variable ? std::string(variable) : std::string(); }
+std::string HostStringText(const char* variable) {
+    return variable ? std::string(variable) : std::string();
+}
 
 } // namespace glimmerbox

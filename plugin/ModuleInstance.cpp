@@ -9,6 +9,8 @@ HINSTANCE ModuleInstance() {
     return moduleInstance != nullptr ? moduleInstance : ::GetModuleHandleW(nullptr);
 }
 
-void SetModuleInstance(HINSTANCE instance) { moduleInstance = instance; }
+void SetModuleInstance(HINSTANCE instance) {
+    moduleInstance = instance;
+}
 
 } // namespace glimmerbox

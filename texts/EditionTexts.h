@@ -16,12 +16,12 @@ struct ActionRowTexts {
 inline constexpr int kActionRowCount = 7;
 
 struct EditFormTexts {
-    const char* label1;           // accelerator label of the object name
-    int label1Width;              // as laid out
-    const char* speedButtonHint;  // tooltip of the object picker button
-    const char* label2;           // the note on rectangle objects
-    const char* label5;           // "Value:"
-    int label5Width;              // as laid out
+    const char* label1;          // accelerator label of the object name
+    int label1Width;             // as laid out
+    const char* speedButtonHint; // tooltip of the object picker button
+    const char* label2;          // the note on rectangle objects
+    const char* label5;          // "Value:"
+    int label5Width;             // as laid out
     const char* okCaption;
     int okLeft;
     const char* cancelCaption;
@@ -30,15 +30,15 @@ struct EditFormTexts {
 
 struct AboutFormTexts {
     const char* title;
-    const char* label2;  // version line
-    const char* label3;  // tag line
+    const char* label2; // version line
+    const char* label3; // tag line
     int label3Left;
     int label3Top;
 };
 
 struct EditionTexts {
-    const char* editionName;  // "en", "ru"
-    uint32_t codePage;        // code page of every text below
+    const char* editionName; // "en", "ru"
+    uint32_t codePage;       // code page of every text below
     const char* plugInHint;
     ActionRowTexts actionRows[kActionRowCount];
     EditFormTexts editForm;

@@ -12,11 +12,11 @@ public:
     FakeHostHeap();
     ~FakeHostHeap();
 
-    int refuseNext = 0;        // how many allocations to refuse
-    std::set<void*> live;      // blocks allocated and not yet released
+    int refuseNext = 0;   // how many allocations to refuse
+    std::set<void*> live; // blocks allocated and not yet released
     int allocations = 0;
     int releases = 0;
-    int foreignReleases = 0;   // releases of blocks this heap never gave out
+    int foreignReleases = 0; // releases of blocks this heap never gave out
 
 private:
     glimmerbox::HostHeap saved_;

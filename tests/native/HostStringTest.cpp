@@ -1,7 +1,7 @@
 // HostString helpers against a heap that counts and can refuse blocks.
+#include "plugin/HostString.h"
 #include "FakeHostHeap.h"
 #include "platform/Exceptions.h"
-#include "plugin/HostString.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The integer-text rule, as a table of texts and what they must read as.
-#include "platform/Exceptions.h"
 #include "platform/IntegerText.h"
+#include "platform/Exceptions.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +18,9 @@ struct Case {
     std::optional<int32_t> value; // nothing: the text must be refused
 };
 
-void PrintTo(const Case& c, std::ostream* os) { *os << '"' << c.text << '"'; }
+void PrintTo(const Case& c, std::ostream* os) {
+    *os << '"' << c.text << '"';
+}
 
 class IntegerTextTest : public testing::TestWithParam<Case> {};
 
@@ -69,7 +71,7 @@ const Case kHexadecimal[] = {
     {"-$80000000", INT32_MIN},
     {"-$FFFFFFFF", 1},
     {"+$10", 16},
-    {"$000000000000FF", 255}, // leading zeros are not significant
+    {"$000000000000FF", 255},     // leading zeros are not significant
     {"$100000000", std::nullopt}, // nine significant digits
     {"0x0", 0},
     {"  $64", 100},
@@ -85,9 +87,9 @@ const Case kRefused[] = {
     {"x", std::nullopt},
     {"0x", std::nullopt},
     {"-0x", std::nullopt},
-    {"250 ", std::nullopt},     // nothing after the digits, not even a blank
-    {"- 5", std::nullopt},      // no blank between sign and digits
-    {"\t5", std::nullopt},      // only blanks are skipped
+    {"250 ", std::nullopt}, // nothing after the digits, not even a blank
+    {"- 5", std::nullopt},  // no blank between sign and digits
+    {"\t5", std::nullopt},  // only blanks are skipped
     {"5\t", std::nullopt},
     {"+-5", std::nullopt},
     {"--5", std::nullopt},
@@ -101,7 +103,9 @@ const Case kRefused[] = {
     {"1e3", std::nullopt},
     {"5 0", std::nullopt},
     {"true", std::nullopt},
-    {"\xA0" "5", std::nullopt},  // a non-breaking space is not a blank
+    {"\xA0"
+     "5",
+     std::nullopt}, // a non-breaking space is not a blank
     {std::string("5\0", 2), std::nullopt},
 };
 

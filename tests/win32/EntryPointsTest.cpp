@@ -42,15 +42,24 @@ const Edition kEnglish{
     "PlugIn to add LED DISPLAYS.",
     {
         {0, "Basic Options", "Basic Functions", {0}, 0},
-        {1, "GlimmerboxCreate",
-         "Attach a plugin to an existing NeoBook Rectangle object. Rectangle, Variable", {1, 6}, 2},
+        {1,
+         "GlimmerboxCreate",
+         "Attach a plugin to an existing NeoBook Rectangle object. Rectangle, Variable",
+         {1, 6},
+         2},
         {0, "Text", "Text Functions", {0}, 0},
         {3, "GlimmerboxSetText", "Set Text. Parameters: Rectangle, Text", {1, 1}, 2},
-        {4, "GlimmerboxFontColor", "Set Color for Font. Parameters: Rectangle, RRRGGGBBB format",
-         {1, 1}, 2},
+        {4,
+         "GlimmerboxFontColor",
+         "Set Color for Font. Parameters: Rectangle, RRRGGGBBB format",
+         {1, 1},
+         2},
         {5, "GlimmerboxScroll", "Scroll 0 OFF 1 ON. Parameters: Rectangle, Value", {1, 1}, 2},
-        {6, "GlimmerboxScrollDelay", "In Msecs. Example, 100, 200. Parameters: Rectangle, Value",
-         {1, 1}, 2},
+        {6,
+         "GlimmerboxScrollDelay",
+         "In Msecs. Example, 100, 200. Parameters: Rectangle, Value",
+         {1, 1},
+         2},
     },
 };
 
@@ -60,21 +69,33 @@ const Edition kRussian{
     "Создать светодиодный экран.",
     {
         {0, "Основные параметры", "Basic Functions", {0}, 0},
-        {1, "GlimmerboxCreate",
+        {1,
+         "GlimmerboxCreate",
          "Создать светодиодный экран. Синтаксис:\"Rectangle\" \"Переменная\"              ",
-         {1, 6}, 2},
+         {1, 6},
+         2},
         {0, "Текст", "Text Functions", {0}, 0},
-        {3, "GlimmerboxSetText", "Установить текст. \nСинтаксис: \"Rectangle\" \"Текст\"", {1, 1},
+        {3,
+         "GlimmerboxSetText",
+         "Установить текст. \nСинтаксис: \"Rectangle\" \"Текст\"",
+         {1, 1},
          2},
-        {4, "GlimmerboxFontColor",
-         "Установить цвет шрифта. \nСинтаксис: \"Rectangle\" \"Цвет в формате RRRGGGBBB\"", {1, 1},
+        {4,
+         "GlimmerboxFontColor",
+         "Установить цвет шрифта. \nСинтаксис: \"Rectangle\" \"Цвет в формате RRRGGGBBB\"",
+         {1, 1},
          2},
-        {5, "GlimmerboxScroll",
-         "1/0 = Вкл./Выкл. бегущую строку.\nСинтаксис: \"Rectangle\" \"Значение\"", {1, 1}, 2},
-        {6, "GlimmerboxScrollDelay",
+        {5,
+         "GlimmerboxScroll",
+         "1/0 = Вкл./Выкл. бегущую строку.\nСинтаксис: \"Rectangle\" \"Значение\"",
+         {1, 1},
+         2},
+        {6,
+         "GlimmerboxScrollDelay",
          "Задержка движения бегущей строки в миллисекундах. Например 100.\n.Синтаксис: "
          "\"Rectangle\" \"Значение\".",
-         {1, 1}, 2},
+         {1, 1},
+         2},
     },
 };
 
@@ -190,7 +211,9 @@ TEST_P(EntryPointsTest, EveryEntryPointPopsExactlyItsArguments) {
     char* title = nullptr;
     char* publisher = nullptr;
     char* hint = nullptr;
-    auto address = [](auto pointer) { return static_cast<uint32_t>(reinterpret_cast<uintptr_t>(pointer)); };
+    auto address = [](auto pointer) {
+        return static_cast<uint32_t>(reinterpret_cast<uintptr_t>(pointer));
+    };
     auto entry = [](auto function) { return reinterpret_cast<const void*>(function); };
 
     EXPECT_EQ(StackImbalanceAfterCall(entry(entries.nbMessage), {5}), 0);
@@ -199,9 +222,9 @@ TEST_P(EntryPointsTest, EveryEntryPointPopsExactlyItsArguments) {
     EXPECT_EQ(StackImbalanceAfterCall(entry(entries.nbRegisterInterfaceAccess),
                                       {address(&standin::HostInterfaceAccess)}),
               0);
-    EXPECT_EQ(StackImbalanceAfterCall(entry(entries.nbRegisterPlugIn),
-                                      {address(&standin::HostAddAction), 7, 8,
-                                       address(&standin::HostSetVariable)}),
+    EXPECT_EQ(StackImbalanceAfterCall(
+                  entry(entries.nbRegisterPlugIn),
+                  {address(&standin::HostAddAction), 7, 8, address(&standin::HostSetVariable)}),
               0);
     EXPECT_EQ(StackImbalanceAfterCall(entry(entries.nbInitPlugIn),
                                       {1, address(&title), address(&publisher), address(&hint)}),
@@ -229,7 +252,7 @@ TEST_P(EntryPointsTest, UnloadingAfterUseLeavesNoBlockBehind) {
 INSTANTIATE_TEST_SUITE_P(Editions, EntryPointsTest, testing::Values(&kEnglish, &kRussian),
                          [](const auto& param) {
                              return std::string(param.param->name[0] == L'e' ? "English"
-                                                                              : "Russian");
+                                                                             : "Russian");
                          });
 
 } // namespace
