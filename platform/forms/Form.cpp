@@ -194,8 +194,15 @@ void TForm::CreateComponents() {
 
     for (Component& component : components_) {
         const ComponentLayout& item = component.Layout();
-        if (item.picture.kind != PictureKind::None)
-            component.picture_.emplace(Picture::Load(instance_, item.picture));
+        if (item.picture.kind != PictureKind::None) {
+            // A picture is decoration: a form whose picture cannot be loaded
+            // (no memory for it, say) still opens, with the place left empty.
+            try {
+                component.picture_.emplace(Picture::Load(instance_, item.picture));
+            } catch (const Exception&) {
+                component.picture_.reset();
+            }
+        }
         component.bounds_ = LayoutBounds(item, component.picture_ ? &*component.picture_ : nullptr);
         if (IsWindowed(item.kind))
             CreateComponentWindow(component);
