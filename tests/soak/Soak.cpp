@@ -14,6 +14,7 @@
 //
 //   Soak.exe --plugin <path> [--actions N] [--cycles M] [--seed S]
 //            [--checkpoints K] [--max-text BYTES]
+#include "PlugInActionIds.h"
 #include "PlugInCensus.h"
 #include "ReferenceIntegerText.h"
 #include "StandInHost.h"
@@ -33,11 +34,7 @@ namespace {
 
 using standin::StandInHost;
 
-constexpr int32_t kCreate = 1;
-constexpr int32_t kSetText = 3;
-constexpr int32_t kFontColor = 4;
-constexpr int32_t kScroll = 5;
-constexpr int32_t kScrollDelay = 6;
+using namespace standin; // the action ids
 constexpr int kObjects = 20;
 constexpr char kLastError[] = "[LastError]";
 constexpr char kDisplayError[] = "[GlimmerboxLastError]";

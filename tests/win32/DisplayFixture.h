@@ -4,6 +4,7 @@
 // manager); what the displays draw is read through WM_PRINTCLIENT.
 #pragma once
 
+#include "PlugInActionIds.h"
 #include "StandInHost.h"
 #include "support/PixelCapture.h"
 #include "support/TestPaths.h"
@@ -17,13 +18,12 @@ namespace display_tests {
 inline constexpr wchar_t kFormClass[] = L"GlimmerboxLedForm";
 inline constexpr wchar_t kLedClass[] = L"GlimmerboxLedDisplay";
 
-enum ActionId : int32_t {
-    kCreate = 1,
-    kSetText = 3,
-    kFontColor = 4,
-    kScroll = 5,
-    kScrollDelay = 6
-};
+using ActionId = standin::PlugInActionId;
+using standin::kCreate;
+using standin::kFontColor;
+using standin::kScroll;
+using standin::kScrollDelay;
+using standin::kSetText;
 
 class DisplayFixture : public testing::TestWithParam<const wchar_t*> {
 protected:

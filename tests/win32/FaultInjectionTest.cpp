@@ -5,6 +5,7 @@
 // the answer false, no half-made display, no block left behind, and the
 // plug-in working as before.
 #include "HostFunctions.h"
+#include "PlugInActionIds.h"
 #include "StandInHost.h"
 #include "support/TestPaths.h"
 #include "tests/soak/PlugInCensus.h"
@@ -20,11 +21,7 @@ namespace {
 using standin::RequestAnswer;
 using standin::StandInHost;
 
-constexpr int32_t kCreate = 1;
-constexpr int32_t kSetText = 3;
-constexpr int32_t kFontColor = 4;
-constexpr int32_t kScroll = 5;
-constexpr int32_t kScrollDelay = 6;
+using namespace standin; // the action ids
 
 const char* const kObjects[] = {"Rect1", "Rect2"};
 
