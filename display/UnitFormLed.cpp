@@ -1,6 +1,7 @@
 #include "UnitFormLed.h"
 
 #include "platform/Exceptions.h"
+#include "platform/WindowClass.h"
 #include "plugin/ModuleInstance.h"
 
 #include <string>
@@ -53,21 +54,15 @@ LRESULT CALLBACK TFormLed::WindowProc(HWND window, UINT message, WPARAM wParam, 
 
 void RegisterDisplayClasses() {
     const HINSTANCE instance = ModuleInstance();
-    WNDCLASSEXW existing{};
-    existing.cbSize = sizeof(existing);
-    if (!::GetClassInfoExW(instance, kFormLedClassName, &existing)) {
-        WNDCLASSEXW wc{};
-        wc.cbSize = sizeof(wc);
-        wc.lpfnWndProc = &TFormLed::WindowProc;
-        wc.cbWndExtra = sizeof(LONG_PTR);
-        wc.hInstance = instance;
-        wc.hCursor = ::LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-        wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
-        wc.lpszClassName = kFormLedClassName;
-        if (::RegisterClassExW(&wc) == 0)
-            throw EOutOfResources("Cannot register the display window class (system error " +
-                                  std::to_string(::GetLastError()) + ")");
-    }
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof(wc);
+    wc.lpfnWndProc = &TFormLed::WindowProc;
+    wc.cbWndExtra = sizeof(LONG_PTR);
+    wc.hInstance = instance;
+    wc.hCursor = ::LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
+    wc.lpszClassName = kFormLedClassName;
+    RegisterPrivateClass(wc);
     led::RegisterLedDisplayClass(instance);
 }
 

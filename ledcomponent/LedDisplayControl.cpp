@@ -3,6 +3,7 @@
 #include "DibSurface.h"
 #include "LedPaint.h"
 #include "platform/Exceptions.h"
+#include "platform/WindowClass.h"
 
 #include <new>
 #include <string>
@@ -145,12 +146,6 @@ LRESULT CALLBACK LedWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM 
 } // namespace
 
 void RegisterLedDisplayClass(HINSTANCE instance) {
-    WNDCLASSEXW existing{};
-    existing.cbSize = sizeof(existing);
-    if (const BOOL atom = ::GetClassInfoExW(instance, kLedDisplayClassName, &existing); atom != 0) {
-        registeredAtom = static_cast<ATOM>(atom);
-        return;
-    }
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof(wc);
     wc.style = CS_HREDRAW | CS_VREDRAW;
@@ -159,10 +154,7 @@ void RegisterLedDisplayClass(HINSTANCE instance) {
     wc.hInstance = instance;
     wc.hCursor = ::LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
     wc.lpszClassName = kLedDisplayClassName;
-    registeredAtom = ::RegisterClassExW(&wc);
-    if (registeredAtom == 0)
-        throw EOutOfResources("Cannot register the LED display window class (system error " +
-                              std::to_string(::GetLastError()) + ")");
+    registeredAtom = RegisterPrivateClass(wc);
 }
 
 bool UnregisterLedDisplayClass(HINSTANCE instance) {

@@ -1,6 +1,7 @@
 #include "SpeedButton.h"
 
 #include "platform/Exceptions.h"
+#include "platform/WindowClass.h"
 
 #include <windowsx.h>
 
@@ -154,8 +155,7 @@ SpeedButtonClass::SpeedButtonClass(HINSTANCE instance) : instance_(instance) {
         windowClass.hInstance = instance;
         windowClass.hCursor = ::LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
         windowClass.lpszClassName = kClassName;
-        if (::RegisterClassExW(&windowClass) == 0)
-            throw EOutOfResources("Cannot register the speed button window class");
+        RegisterPrivateClass(windowClass);
     }
     ++registrations;
 }
