@@ -63,19 +63,17 @@ unsigned LedDisplayModel::SetAlign(LedAlign align) {
 }
 
 unsigned LedDisplayModel::SetScrolling(bool scrolling) {
-    if (scrolling == scrolling_)
-        return kNoEffect;
-    scrolling_ = scrolling;
-    scrollPosition_ = StartPosition();
-    return kRedraw | kTimerChange;
+    return RestartScrollIf(Assign(scrolling_, scrolling, kRedraw | kTimerChange));
 }
 
 unsigned LedDisplayModel::SetScrollType(LedScrollType type) {
-    if (type == scrollType_)
-        return kNoEffect;
-    scrollType_ = type;
-    scrollPosition_ = StartPosition();
-    return kRedraw | kTimerChange;
+    return RestartScrollIf(Assign(scrollType_, type, kRedraw | kTimerChange));
+}
+
+unsigned LedDisplayModel::RestartScrollIf(unsigned effect) {
+    if (effect != kNoEffect)
+        scrollPosition_ = StartPosition();
+    return effect;
 }
 
 unsigned LedDisplayModel::SetScrollDelay(uint16_t delay) {

@@ -105,6 +105,9 @@ private:
     bool Moving() const { return scrolling_ && scrollType_ != LedScrollType::None; }
     int64_t CaptionColumns() const { return static_cast<int64_t>(caption_.size()) * kCellColumns; }
     int64_t StartPosition() const;
+    // Sends the caption back to its starting place when `effect` says a
+    // setting changed; answers `effect`.
+    unsigned RestartScrollIf(unsigned effect);
 
     const LedFont* font_;
     std::string caption_;
